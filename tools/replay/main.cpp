@@ -1,0 +1,22 @@
+// selbrin-replay [FILE]: plays a script of user actions on the calculation form.
+#include <fstream>
+#include <iostream>
+
+#include "tools/replay/replay.h"
+
+int main(int argc, char** argv) {
+  std::ios::sync_with_stdio(false);
+  if (argc > 2) {
+    std::cerr << "usage: selbrin-replay [FILE]\n";
+    return selbrin::replay::kBadLine;
+  }
+  if (argc == 2) {
+    std::ifstream file(argv[1], std::ios::binary);
+    if (!file) {
+      std::cerr << "selbrin-replay: cannot read " << argv[1] << '\n';
+      return selbrin::replay::kBadLine;
+    }
+    return selbrin::replay::Run(file, std::cout, std::cerr);
+  }
+  return selbrin::replay::Run(std::cin, std::cout, std::cerr);
+}

@@ -1,0 +1,166 @@
+#include "tools/replay/replay.h"
+
+#include <array>
+#include <istream>
+#include <ostream>
+
+#include "runtime/fault.h"
+
+namespace selbrin::replay {
+namespace {
+
+constexpr std::array kStateOrder{
+    Ctl::Combo1, Ctl::chkKompakt, Ctl::chk4kutup, Ctl::Label31, Ctl::Text2,  Ctl::Label36,
+    Ctl::chkC2,  Ctl::Combo2,     Ctl::Label19,   Ctl::Label32, Ctl::Combo3, Ctl::Label21,
+    Ctl::Text9,  Ctl::Option1_0,  Ctl::Text5,     Ctl::Text10,  Ctl::Text11, Ctl::Label35,
+    Ctl::Text12, Ctl::Label38,    Ctl::Text13,    Ctl::Label40,
+};
+
+bool IsValidUtf8(std::string_view s) {
+  std::size_t i = 0;
+  while (i < s.size()) {
+    auto c = static_cast<unsigned char>(s[i]);
+    std::size_t len = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+    if (len == 0 || i + len > s.size()) return false;
+    unsigned int cp = len == 1 ? c : len == 2 ? (c & 0x1FU) : len == 3 ? (c & 0x0FU) : (c & 0x07U);
+    for (std::size_t k = 1; k < len; ++k) {
+      auto cc = static_cast<unsigned char>(s[i + k]);
+      if ((cc & 0xC0U) != 0x80U) return false;
+      cp = (cp << 6) | (cc & 0x3FU);
+    }
+    static constexpr std::array<unsigned int, 5> kMin{0, 0, 0x80, 0x800, 0x10000};
+    if (cp < kMin[len] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+    i += len;
+  }
+  return true;
+}
+
+// Splits "WORD REST": the word up to the first space, and what follows that one
+// space (nothing when the line ends after the word).
+std::pair<std::string_view, std::string_view> SplitWord(std::string_view s) {
+  std::size_t space = s.find(' ');
+  if (space == std::string_view::npos) return {s, {}};
+  return {s.substr(0, space), s.substr(space + 1)};
+}
+
+bool IsEditable(Ctl c) {
+  Kind k = Def(c).kind;
+  return k == Kind::TextBox || k == Kind::ComboBox;
+}
+
+void Report(std::optional<FaultKind> fault, std::ostream& out) {
+  if (fault) out << "error: " << FaultName(*fault) << '\n';
+}
+
+// Types `text` character by character into a box whose text is all selected.
+void Type(Form1& form, Ctl box, std::string_view text, std::ostream& out) {
+  if (text.empty()) {
+    Report(form.Edit(box, ""), out);
+    return;
+  }
+  bool first = true;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    std::size_t len = 1;
+    while (i + len < text.size() && (static_cast<unsigned char>(text[i + len]) & 0xC0U) == 0x80U) ++len;
+    std::string_view ch = text.substr(i, len);
+    std::string next = first ? std::string(ch) : form.Text(box) + std::string(ch);
+    Report(form.Edit(box, next), out);
+    first = false;
+    i += len;
+  }
+}
+
+}  // namespace
+
+std::string FormState(const Form1& form) {
+  std::string s;
+  for (Ctl c : kStateOrder) {
+    const ControlDef& d = Def(c);
+    s += d.name;
+    s += '=';
+    if (d.kind == Kind::OptionButton) {
+      char selected = '-';
+      for (int i = 0; i < 8; ++i) {
+        if (form.OptionValue(i)) selected = static_cast<char>('0' + i);
+      }
+      s += selected;
+    } else if (d.kind == Kind::CheckBox) {
+      s += std::to_string(form.Value(c));
+    } else {
+      s += form.Text(c);
+    }
+    s += '\n';
+  }
+  s += '\n';
+  return s;
+}
+
+std::optional<std::string> PlayLine(Form1& form, std::string_view line, std::ostream& out) {
+  if (line.empty() || line.front() == '#') return std::nullopt;
+  if (!IsValidUtf8(line)) return "not UTF-8 text";
+  auto [verb, rest] = SplitWord(line);
+  bool has_rest = line.size() > verb.size();
+
+  if (verb == "state") {
+    if (has_rest) return "state takes nothing after it";
+    out << FormState(form);
+    return std::nullopt;
+  }
+  if (verb == "select") {
+    if (rest.size() != 1 || rest[0] < '0' || rest[0] > '7') return "select needs an element 0 to 7";
+    Report(form.Select(rest[0] - '0'), out);
+    return std::nullopt;
+  }
+  if (verb == "click") {
+    std::optional<Ctl> c = FindControl(rest);
+    if (!c || (Def(*c).kind != Kind::CheckBox && Def(*c).kind != Kind::CommandButton)) {
+      return "cannot click '" + std::string(rest) + "'";
+    }
+    Report(form.Click(*c), out);
+    if (form.ended()) out << "end\n";
+    return std::nullopt;
+  }
+  if (verb == "pick" || verb == "type" || verb == "paste") {
+    auto [name, text] = SplitWord(rest);
+    std::optional<Ctl> c = FindControl(name);
+    if (verb == "pick") {
+      if (!c || Def(*c).kind != Kind::ComboBox) return "cannot pick from '" + std::string(name) + "'";
+      const auto& items = form.Items(*c);
+      for (std::size_t i = 0; i < items.size(); ++i) {
+        if (items[i] == text) {
+          Report(form.Pick(*c, static_cast<int>(i)), out);
+          return std::nullopt;
+        }
+      }
+      return "'" + std::string(text) + "' is not an item of " + std::string(name);
+    }
+    if (!c || !IsEditable(*c)) return "cannot type into '" + std::string(name) + "'";
+    if (verb == "type") {
+      Type(form, *c, text, out);
+    } else {
+      Report(form.Edit(*c, text), out);
+    }
+    return std::nullopt;
+  }
+  return "unknown action '" + std::string(verb) + "'";
+}
+
+int Run(std::istream& in, std::ostream& out, std::ostream& err) {
+  Form1 form;
+  std::string line;
+  int number = 0;
+  while (std::getline(in, line)) {
+    ++number;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (std::optional<std::string> reason = PlayLine(form, line, out)) {
+      out.flush();
+      err << "bad line " << number << ": " << *reason << '\n';
+      return kBadLine;
+    }
+    if (form.ended()) break;
+  }
+  return kOk;
+}
+
+}  // namespace selbrin::replay
