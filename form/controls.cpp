@@ -25,7 +25,8 @@ std::string AccessibleName(Ctl c) {
     if (caption.ends_with(" =")) caption.remove_suffix(2);
     name = caption;
   }
-  if (!d.caption.empty()) name = name.empty() ? std::string(d.caption) : name + " " + std::string(d.caption);
+  if (!d.caption.empty())
+    name = name.empty() ? std::string(d.caption) : name + " " + std::string(d.caption);
   if (d.unit != Ctl::None) name += " (" + std::string(Def(d.unit).caption) + ")";
   return name.empty() ? std::string(d.name) : name;
 }

@@ -85,12 +85,12 @@ enum class Ctl : unsigned char {
 inline constexpr std::size_t kControlCount = 65;
 
 enum class Kind : unsigned char {
-  Label,          // a fixed caption or unit
-  Display,        // a label with a border that only the program writes
-  TextBox,        // single-line, editable
-  ComboBox,       // editable text field with a drop-down list
+  Label,     // a fixed caption or unit
+  Display,   // a label with a border that only the program writes
+  TextBox,   // single-line, editable
+  ComboBox,  // editable text field with a drop-down list
   CheckBox,
-  OptionButton,   // an element of the Option1 array
+  OptionButton,  // an element of the Option1 array
   CommandButton,
 };
 
@@ -101,19 +101,19 @@ struct Twips {
 };
 
 struct ControlDef {
-  std::string_view name;     // "Text2"; "Option1" for every element of the array
-  int index;                 // element index in Option1, -1 elsewhere
+  std::string_view name;  // "Text2"; "Option1" for every element of the array
+  int index;              // element index in Option1, -1 elsewhere
   Kind kind;
   std::string_view caption;  // caption of labels, check boxes, buttons and options
   std::string_view tooltip;
   Twips geometry;
-  int tab_index;             // 0 to 64, no gaps
-  int initial_value;         // 1 for a checked box or the selected option
-  int max_chars;             // limit on characters the user may type, 0 for none
+  int tab_index;      // 0 to 64, no gaps
+  int initial_value;  // 1 for a checked box or the selected option
+  int max_chars;      // limit on characters the user may type, 0 for none
   Role role;
   std::string_view description;
-  Ctl label;                 // the caption in front of an input or display
-  Ctl unit;                  // the unit after it
+  Ctl label;  // the caption in front of an input or display
+  Ctl unit;   // the unit after it
 };
 
 // clang-format off
@@ -188,7 +188,9 @@ inline constexpr std::array<ControlDef, kControlCount> kControls{{
 
 constexpr const ControlDef& Def(Ctl c) { return kControls[static_cast<std::size_t>(c)]; }
 
-constexpr Ctl Option(int index) { return static_cast<Ctl>(static_cast<int>(Ctl::Option1_0) + index); }
+constexpr Ctl Option(int index) {
+  return static_cast<Ctl>(static_cast<int>(Ctl::Option1_0) + index);
+}
 
 // "Text2", or "Option1(6)" for an element of the array.
 std::string ControlName(Ctl c);

@@ -50,15 +50,32 @@ void Form1::RaiseChange(Ctl c) {
 void Form1::RaiseClick(Ctl c) {
   EventRouting::Handler h = nullptr;
   switch (c) {
-    case Ctl::Combo1: h = routing_.Combo1_Click; break;
-    case Ctl::Combo2: h = routing_.Combo2_Click; break;
-    case Ctl::Combo3: h = routing_.Combo3_Click; break;
-    case Ctl::chkKompakt: h = routing_.chkKompakt_Click; break;
-    case Ctl::chk4kutup: h = routing_.chk4kutup_Click; break;
-    case Ctl::chkC2: h = routing_.chkC2_Click; break;
-    case Ctl::Command1: h = routing_.Command1_Click; break;
-    case Ctl::Command3: h = routing_.Command3_Click; break;
-    default: break;
+    case Ctl::Combo1:
+      h = routing_.Combo1_Click;
+      break;
+    case Ctl::Combo2:
+      h = routing_.Combo2_Click;
+      break;
+    case Ctl::Combo3:
+      h = routing_.Combo3_Click;
+      break;
+    case Ctl::chkKompakt:
+      h = routing_.chkKompakt_Click;
+      break;
+    case Ctl::chk4kutup:
+      h = routing_.chk4kutup_Click;
+      break;
+    case Ctl::chkC2:
+      h = routing_.chkC2_Click;
+      break;
+    case Ctl::Command1:
+      h = routing_.Command1_Click;
+      break;
+    case Ctl::Command3:
+      h = routing_.Command3_Click;
+      break;
+    default:
+      break;
   }
   if (h != nullptr) h(*this);
 }
@@ -77,8 +94,7 @@ std::optional<FaultKind> Form1::Boundary(Action&& action) {
 std::optional<FaultKind> Form1::Pick(Ctl combo, int item) {
   return Boundary([&] {
     const ControlState& s = state(combo);
-    if (Def(combo).kind != Kind::ComboBox || item < 0 ||
-        item >= static_cast<int>(s.items.size())) {
+    if (Def(combo).kind != Kind::ComboBox || item < 0 || item >= static_cast<int>(s.items.size())) {
       return;
     }
     state(combo).text = s.items[static_cast<std::size_t>(item)];

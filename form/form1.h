@@ -91,8 +91,8 @@ class Form1 {
   bool ended() const { return ended_; }
 
   // The form variables, in their order of declaration; zero at creation.
-  Single cellA, cellB, centreDistance, wrapAngle, piValue, arcFactor, serviceFactor,
-      lengthFactor, beltLength, beltRating, screwSpeed, speedRatio;
+  Single cellA, cellB, centreDistance, wrapAngle, piValue, arcFactor, serviceFactor, lengthFactor,
+      beltLength, beltRating, screwSpeed, speedRatio;
 
   // --- User actions ------------------------------------------------------------
   // Each runs the whole chain it starts and returns the fault that ended it, if

@@ -10,8 +10,8 @@ namespace {
 // The largest double has 309 integer digits.
 std::string Fixed(double value, int decimals) {
   std::array<char, 400> buf{};
-  auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), value,
-                                 std::chars_format::fixed, decimals);
+  auto [end, ec] =
+      std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::fixed, decimals);
   if (ec != std::errc()) return {};
   return {buf.data(), end};
 }

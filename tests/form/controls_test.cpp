@@ -93,10 +93,10 @@ TEST(Controls, FocusOrderFollowsTheTabIndices) {
     std::string name(d->name);
     if (order.empty() || order.back() != name) order.push_back(name);
   }
-  EXPECT_EQ(order, (std::vector<std::string>{"Text2", "Option1", "Text9", "chkKompakt", "Text5",
-                                             "Text10", "Text11", "Text12", "Text13", "Command1",
-                                             "Command3", "chk4kutup", "Combo1", "Combo2",
-                                             "Combo3", "chkC2"}));
+  EXPECT_EQ(order,
+            (std::vector<std::string>{"Text2", "Option1", "Text9", "chkKompakt", "Text5", "Text10",
+                                      "Text11", "Text12", "Text13", "Command1", "Command3",
+                                      "chk4kutup", "Combo1", "Combo2", "Combo3", "chkC2"}));
 }
 
 TEST(Controls, OptionButtonsStandSideBySide) {
@@ -139,12 +139,11 @@ TEST(Controls, AccessibleNamesJoinCaptionAndUnit) {
 TEST(FormLoad, FillsTheThreeListsInOrder) {
   Form1 form;
   EXPECT_EQ(form.Items(Ctl::Combo1),
-            (std::vector<std::string>{"7.5", "11", "15", "18.5", "22", "30", "37", "45", "55",
-                                      "75", "90", "110", "132", "160"}));
-  std::vector<std::string> pulleys{"100", "112", "118", "125", "132", "140", "150",
-                                   "160", "170", "180", "190", "200", "212", "224",
-                                   "236", "250", "265", "280", "300", "315", "335",
-                                   "355", "375", "400", "425", "450", "500"};
+            (std::vector<std::string>{"7.5", "11", "15", "18.5", "22", "30", "37", "45", "55", "75",
+                                      "90", "110", "132", "160"}));
+  std::vector<std::string> pulleys{"100", "112", "118", "125", "132", "140", "150", "160", "170",
+                                   "180", "190", "200", "212", "224", "236", "250", "265", "280",
+                                   "300", "315", "335", "355", "375", "400", "425", "450", "500"};
   EXPECT_EQ(form.Items(Ctl::Combo2), pulleys);
   EXPECT_EQ(form.Items(Ctl::Combo3), pulleys);
 }

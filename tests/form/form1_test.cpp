@@ -21,14 +21,17 @@ EventRouting RecordingRouting() {
   r.Command3_Click = Command3_Click;
   r.Combo1_Click = [](Form1&) { g_log.emplace_back("Combo1_Click"); };
   r.Combo2_Click = [](Form1& f) { g_log.push_back("Combo2_Click " + f.Text(Ctl::Combo2)); };
-  r.chkC2_Click = [](Form1& f) { g_log.push_back("chkC2_Click " + std::to_string(f.Value(Ctl::chkC2))); };
+  r.chkC2_Click = [](Form1& f) {
+    g_log.push_back("chkC2_Click " + std::to_string(f.Value(Ctl::chkC2)));
+  };
   r.Command1_Click = [](Form1& f) {
     g_log.emplace_back("Command1_Click");
     f.SetText(Ctl::Text11, "1612.8");  // runs Text11_Change inside the write
     g_log.emplace_back("Command1_Click goes on");
   };
   r.Option1_Click = [](Form1& f, int index) {
-    g_log.push_back("Option1_Click " + std::to_string(index) + " " + std::to_string(f.OptionValue(index)));
+    g_log.push_back("Option1_Click " + std::to_string(index) + " " +
+                    std::to_string(f.OptionValue(index)));
   };
   r.Text2_Change = [](Form1& f) { g_log.push_back("Text2_Change " + f.Text(Ctl::Text2)); };
   r.Text5_Change = [](Form1& f) { g_log.push_back("Text5_Change " + f.Text(Ctl::Text5)); };
@@ -48,9 +51,10 @@ TEST_F(FormEvents, StartsInItsInitialStateWithPiAsASingle) {
   EXPECT_EQ(form.Value(Ctl::chkKompakt), 0);
   EXPECT_EQ(form.Value(Ctl::chk4kutup), 0);
   for (int i = 0; i < 8; ++i) EXPECT_EQ(form.OptionValue(i), i == 6);
-  for (Ctl c : {Ctl::Combo1, Ctl::Combo2, Ctl::Combo3, Ctl::Text2, Ctl::Text5, Ctl::Text9,
-                Ctl::Text10, Ctl::Text11, Ctl::Text12, Ctl::Text13, Ctl::Label31, Ctl::Label32,
-                Ctl::Label36, Ctl::Label19, Ctl::Label21, Ctl::Label35, Ctl::Label38, Ctl::Label40}) {
+  for (Ctl c :
+       {Ctl::Combo1, Ctl::Combo2, Ctl::Combo3, Ctl::Text2, Ctl::Text5, Ctl::Text9, Ctl::Text10,
+        Ctl::Text11, Ctl::Text12, Ctl::Text13, Ctl::Label31, Ctl::Label32, Ctl::Label36,
+        Ctl::Label19, Ctl::Label21, Ctl::Label35, Ctl::Label38, Ctl::Label40}) {
     EXPECT_EQ(form.Text(c), "") << ControlName(c);
   }
   EXPECT_EQ(std::bit_cast<std::uint32_t>(form.piValue.get()), 0x40490FDBU);
@@ -71,7 +75,7 @@ TEST_F(FormEvents, UserEditRaisesChangeOnlyWhenTheTextChanges) {
 
 TEST_F(FormEvents, Text2KeepsItsFirstFiveCharacters) {
   form.Edit(Ctl::Text2, "12345");
-  form.Edit(Ctl::Text2, "123456");  // the sixth keystroke is refused
+  form.Edit(Ctl::Text2, "123456");   // the sixth keystroke is refused
   form.Edit(Ctl::Text2, "çğışöüx");  // characters, not bytes
   EXPECT_EQ(form.Text(Ctl::Text2), "çğışö");
   EXPECT_EQ(g_log, (std::vector<std::string>{"Text2_Change 12345", "Text2_Change çğışö"}));

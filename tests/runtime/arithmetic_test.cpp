@@ -32,20 +32,25 @@ TEST_P(FaultTest, RaisesItsKind) {
 
 INSTANTIATE_TEST_SUITE_P(
     Operations, FaultTest,
-    testing::Values(
-        FaultCase{"1 / 0", [] { (void)(Num(1) / 0); }, FaultKind::DivisionByZero},
-        FaultCase{"0 / 0", [] { (void)(Num(0) / 0); }, FaultKind::DivisionByZero},
-        FaultCase{"sqrt(-1)", [] { (void)Sqrt(-1); }, FaultKind::InvalidArgument},
-        FaultCase{"(-1)^0.5", [] { (void)Pow(-1, 0.5); }, FaultKind::InvalidArgument},
-        FaultCase{"0^-1", [] { (void)Pow(0, -1); }, FaultKind::DivisionByZero},
-        FaultCase{"max * 2", [] { (void)(Num(kMax) * 2); }, FaultKind::Overflow},
-        FaultCase{"max + max", [] { (void)(Num(kMax) + kMax); }, FaultKind::Overflow},
-        FaultCase{"-max - max", [] { (void)(-Num(kMax) - kMax); }, FaultKind::Overflow},
-        FaultCase{"1e300 ^ 2", [] { (void)Pow(1e300, 2); }, FaultKind::Overflow},
-        FaultCase{"1 / 1e-320", [] { (void)(Num(1) / 1e-320); }, FaultKind::Overflow},
-        FaultCase{"single of 1e39", [] { (void)ToSingle(1e39); }, FaultKind::Overflow},
-        FaultCase{"single of -3.5e38", [] { (void)ToSingle(-3.5e38); }, FaultKind::Overflow},
-        FaultCase{"store 1e39 into a cell", [] { Single s; s = 1e39; }, FaultKind::Overflow}));
+    testing::Values(FaultCase{"1 / 0", [] { (void)(Num(1) / 0); }, FaultKind::DivisionByZero},
+                    FaultCase{"0 / 0", [] { (void)(Num(0) / 0); }, FaultKind::DivisionByZero},
+                    FaultCase{"sqrt(-1)", [] { (void)Sqrt(-1); }, FaultKind::InvalidArgument},
+                    FaultCase{"(-1)^0.5", [] { (void)Pow(-1, 0.5); }, FaultKind::InvalidArgument},
+                    FaultCase{"0^-1", [] { (void)Pow(0, -1); }, FaultKind::DivisionByZero},
+                    FaultCase{"max * 2", [] { (void)(Num(kMax) * 2); }, FaultKind::Overflow},
+                    FaultCase{"max + max", [] { (void)(Num(kMax) + kMax); }, FaultKind::Overflow},
+                    FaultCase{"-max - max", [] { (void)(-Num(kMax) - kMax); }, FaultKind::Overflow},
+                    FaultCase{"1e300 ^ 2", [] { (void)Pow(1e300, 2); }, FaultKind::Overflow},
+                    FaultCase{"1 / 1e-320", [] { (void)(Num(1) / 1e-320); }, FaultKind::Overflow},
+                    FaultCase{"single of 1e39", [] { (void)ToSingle(1e39); }, FaultKind::Overflow},
+                    FaultCase{"single of -3.5e38", [] { (void)ToSingle(-3.5e38); },
+                              FaultKind::Overflow},
+                    FaultCase{"store 1e39 into a cell",
+                              [] {
+                                Single s;
+                                s = 1e39;
+                              },
+                              FaultKind::Overflow}));
 
 TEST(Arithmetic, WholeExponentsOfNegativeNumbersAreFine) {
   EXPECT_EQ(Pow(-3, 2).value(), 9);

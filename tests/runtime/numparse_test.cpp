@@ -25,9 +25,9 @@ INSTANTIATE_TEST_SUITE_P(
     Texts, ParseNumberTest,
     testing::Values(
         // plain numbers
-        ParseCase{"3000", 3000}, ParseCase{"18.5", 18.5}, ParseCase{"-13", -13},
-        ParseCase{"+7", 7}, ParseCase{".5", 0.5}, ParseCase{"5.", 5}, ParseCase{"007", 7},
-        ParseCase{"0.059", 0.059}, ParseCase{"1612.78", 1612.78},
+        ParseCase{"3000", 3000}, ParseCase{"18.5", 18.5}, ParseCase{"-13", -13}, ParseCase{"+7", 7},
+        ParseCase{".5", 0.5}, ParseCase{"5.", 5}, ParseCase{"007", 7}, ParseCase{"0.059", 0.059},
+        ParseCase{"1612.78", 1612.78},
         // blanks are skipped wherever they stand
         ParseCase{" 1 2 ", 12}, ParseCase{"1 2.5", 12.5}, ParseCase{"- 3", -3},
         ParseCase{"\t4\n2", 42}, ParseCase{"1 e 3", 1000},

@@ -20,7 +20,11 @@ bool IsValidUtf8(std::string_view s) {
   std::size_t i = 0;
   while (i < s.size()) {
     auto c = static_cast<unsigned char>(s[i]);
-    std::size_t len = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+    std::size_t len = c < 0x80           ? 1
+                      : (c >> 5) == 0x6  ? 2
+                      : (c >> 4) == 0xE  ? 3
+                      : (c >> 3) == 0x1E ? 4
+                                         : 0;
     if (len == 0 || i + len > s.size()) return false;
     unsigned int cp = len == 1 ? c : len == 2 ? (c & 0x1FU) : len == 3 ? (c & 0x0FU) : (c & 0x07U);
     for (std::size_t k = 1; k < len; ++k) {
@@ -62,7 +66,8 @@ void Type(Form1& form, Ctl box, std::string_view text, std::ostream& out) {
   std::size_t i = 0;
   while (i < text.size()) {
     std::size_t len = 1;
-    while (i + len < text.size() && (static_cast<unsigned char>(text[i + len]) & 0xC0U) == 0x80U) ++len;
+    while (i + len < text.size() && (static_cast<unsigned char>(text[i + len]) & 0xC0U) == 0x80U)
+      ++len;
     std::string_view ch = text.substr(i, len);
     std::string next = first ? std::string(ch) : form.Text(box) + std::string(ch);
     Report(form.Edit(box, next), out);
@@ -125,7 +130,8 @@ std::optional<std::string> PlayLine(Form1& form, std::string_view line, std::ost
     auto [name, text] = SplitWord(rest);
     std::optional<Ctl> c = FindControl(name);
     if (verb == "pick") {
-      if (!c || Def(*c).kind != Kind::ComboBox) return "cannot pick from '" + std::string(name) + "'";
+      if (!c || Def(*c).kind != Kind::ComboBox)
+        return "cannot pick from '" + std::string(name) + "'";
       const auto& items = form.Items(*c);
       for (std::size_t i = 0; i < items.size(); ++i) {
         if (items[i] == text) {
