@@ -2,6 +2,8 @@
 // typing into a combo box, a change of Text9, Text10, Text12 or Text13, clicks on
 // labels, focus, and closing the window.
 #include "form/form1.h"
+#include "motor/motor.h"
+#include "sizing/sizing.h"
 
 namespace selbrin {
 
@@ -10,6 +12,14 @@ const EventRouting& ProgramRouting() {
     EventRouting r;
     r.Form_Load = Form_Load;
     r.Command3_Click = Command3_Click;
+    r.Combo1_Click = Combo1_Click;
+    r.chkKompakt_Click = chkKompakt_Click;
+    r.chk4kutup_Click = chk4kutup_Click;
+    r.Combo2_Click = Combo2_Click;
+    r.Combo3_Click = Combo3_Click;
+    r.Text2_Change = Text2_Change;
+    r.Text5_Change = Text5_Change;
+    r.Text11_Change = Text11_Change;
     return r;
   }();
   return routing;

@@ -1,0 +1,90 @@
+#include "form/values.h"
+#include "motor/motor.h"
+#include "runtime/numtext.h"
+#include "sizing/sizing.h"
+
+namespace selbrin {
+namespace {
+
+// Both pulleys known: the screw speed they give goes into Text2, whose Change
+// handler then rewrites the ratio and the motor pulley. Otherwise the motor
+// pulley follows from the screw pulley and the ratio as shown.
+void PulleyStep(Form1& form) {
+  form.cellB = ReadNumber(form, Ctl::Combo2);
+  form.cellA = ReadNumber(form, Ctl::Combo3);
+  if (form.cellB.value() > 0 && form.cellA.value() > 0) {
+    form.cellA = Num(ReadNumber(form, Ctl::Label31)) * form.cellB / form.cellA;
+    if (form.cellA.value() <= kLargestDerivedValue) {
+      form.SetText(Ctl::Text2, ShownNumber(Floor(form.cellA).value(), 0));
+    }
+  } else {
+    form.cellB = ReadNumber(form, Ctl::Label36);
+    form.cellA = form.cellA * form.cellB;
+    if (form.cellA.value() <= kLargestDerivedValue) {
+      form.SetText(Ctl::Combo2, ShownNumber(Floor(form.cellA).value(), 0));
+    }
+  }
+}
+
+// The belt speed in m/s on the screw pulley, with cellA holding the screw speed.
+void BeltSpeedStep(Form1& form) {
+  form.cellB = ReadNumber(form, Ctl::Combo3);
+  if (form.cellB.value() > 0) {
+    Num speed = Num(form.piValue) * form.cellA * form.cellB / 60000;
+    form.SetCaption(Ctl::Label40, ShownNumber(speed.value(), 2));
+  } else {
+    form.SetCaption(Ctl::Label40, "");
+  }
+}
+
+}  // namespace
+
+void Combo2_Click(Form1& form) {
+  PulleyStep(form);
+  form.cellA = ReadNumber(form, Ctl::Text5);
+  form.cellB = ReadNumber(form, Ctl::Combo2);
+  float motor_shaft = ToSingle(ReadNumber(form, Ctl::Label32));
+  form.SetCaption(Ctl::Label19, SelectBush(form, form.cellA.get(), form.cellB.get(), motor_shaft));
+}
+
+void Combo3_Click(Form1& form) {
+  AdjustScrewPulley(form);
+  PulleyStep(form);
+  form.cellA = ReadNumber(form, Ctl::Text2);
+  BeltSpeedStep(form);
+  form.cellA = ReadNumber(form, Ctl::Text5);
+  form.cellB = ReadNumber(form, Ctl::Combo3);
+  float screw_shaft = ToSingle(ReadNumber(form, Ctl::Text9));
+  form.SetCaption(Ctl::Label21, SelectBush(form, form.cellA.get(), form.cellB.get(), screw_shaft));
+}
+
+void Text2_Change(Form1& form) {
+  form.cellB = ReadNumber(form, Ctl::Label31);
+  form.cellA = ReadNumber(form, Ctl::Text2);
+  if (form.cellB.value() > 0) {
+    form.SetCaption(Ctl::Label36, RatioText(ToSingle(form.cellA / form.cellB)));
+    // Unlike the pulley step, the motor pulley here comes from the exact
+    // quotient and is rounded to the nearest whole number.
+    Num pulley = form.cellA / form.cellB * ReadNumber(form, Ctl::Combo3);
+    form.SetText(Ctl::Combo2, ShownNumber(pulley.value(), 0));
+  } else {
+    form.SetCaption(Ctl::Label36, "");
+    form.SetText(Ctl::Combo2, "");
+  }
+  BeltSpeedStep(form);
+}
+
+// The larger root of L = 2C + pi (D1 + D2) / 2 + (D1 - D2)^2 / (4C), solved for
+// the centre distance C. A length inside the band around pi (D1 + D2) / 2 has no
+// real root: the square root of a negative number is an invalid argument.
+void Text11_Change(Form1& form) {
+  form.cellA = ReadNumber(form, Ctl::Combo2);
+  form.cellB = ReadNumber(form, Ctl::Combo3);
+  form.beltLength = ReadNumber(form, Ctl::Text11);
+  Num a = Num(form.beltLength) - (form.cellB + form.cellA) / 2 * form.piValue;
+  Num root = Pow(Pow(a, 2) - 2 * Pow(form.cellA - form.cellB, 2), 0.5);
+  form.centreDistance = 0.25 * root + 0.25 * a;
+  form.SetText(Ctl::Text10, ShownNumber(form.centreDistance.value(), 1));
+}
+
+}  // namespace selbrin
