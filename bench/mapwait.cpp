@@ -1,0 +1,155 @@
+// selbrin-mapwait: starts a program and reports how long its first top-level
+// window takes to be mapped, and how much memory the program holds a second
+// later. bench/startup.sh runs it many times under a private X server.
+//
+//   selbrin-mapwait [--settle MS] [--timeout MS] PROGRAM [ARGS...]
+//
+// Prints one line: milliseconds from exec to the MapNotify of the program's
+// window, then VmRSS and VmHWM in KiB, read after the settle time (1000 ms by
+// default). The program is then ended with SIGTERM (SIGKILL if it lingers).
+// Exit status 0, or 1 when the window did not appear in time or the program
+// died first.
+//
+// The window is recognised by its _NET_WM_PID, so windows of other clients on
+// the same server are ignored. Waiting on the root window's SubstructureNotify
+// sees the map as it happens; polling for the window would add its interval.
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <xcb/xcb.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <thread>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct FreeDeleter {
+  void operator()(void* p) const { std::free(p); }
+};
+template <typename T>
+using XcbReply = std::unique_ptr<T, FreeDeleter>;
+
+xcb_atom_t Atom(xcb_connection_t* c, const char* name) {
+  auto cookie = xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
+  XcbReply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(c, cookie, nullptr));
+  return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+}
+
+// The _NET_WM_PID of a window, or -1 when it has none.
+long WindowPid(xcb_connection_t* c, xcb_window_t w, xcb_atom_t net_wm_pid) {
+  auto cookie = xcb_get_property(c, 0, w, net_wm_pid, XCB_ATOM_CARDINAL, 0, 1);
+  XcbReply<xcb_get_property_reply_t> reply(xcb_get_property_reply(c, cookie, nullptr));
+  if (!reply || xcb_get_property_value_length(reply.get()) < 4) return -1;
+  return *static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
+}
+
+// VmRSS and VmHWM of a process in KiB.
+std::pair<long, long> Memory(pid_t pid) {
+  std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+  long rss = -1, hwm = -1;
+  std::string key;
+  while (status >> key) {
+    if (key == "VmRSS:") status >> rss;
+    if (key == "VmHWM:") status >> hwm;
+  }
+  return {rss, hwm};
+}
+
+void Stop(pid_t pid) {
+  kill(pid, SIGTERM);
+  for (int i = 0; i < 200; ++i) {
+    if (waitpid(pid, nullptr, WNOHANG) == pid) return;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  kill(pid, SIGKILL);
+  waitpid(pid, nullptr, 0);
+}
+
+int Usage() {
+  std::fprintf(stderr, "usage: selbrin-mapwait [--settle MS] [--timeout MS] PROGRAM [ARGS...]\n");
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  long settle_ms = 1000;
+  long timeout_ms = 20000;
+  int first = 1;
+  while (first + 1 < argc && std::strncmp(argv[first], "--", 2) == 0) {
+    if (std::strcmp(argv[first], "--settle") == 0) {
+      settle_ms = std::atol(argv[first + 1]);
+    } else if (std::strcmp(argv[first], "--timeout") == 0) {
+      timeout_ms = std::atol(argv[first + 1]);
+    } else {
+      return Usage();
+    }
+    first += 2;
+  }
+  if (first >= argc) return Usage();
+
+  xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+  if (xcb_connection_has_error(c)) {
+    std::fprintf(stderr, "selbrin-mapwait: cannot open the display\n");
+    return 1;
+  }
+  xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+  const std::uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+  xcb_change_window_attributes(c, root, XCB_CW_EVENT_MASK, &mask);
+  xcb_atom_t net_wm_pid = Atom(c, "_NET_WM_PID");  // also flushes the mask
+  int fd = xcb_get_file_descriptor(c);
+
+  Clock::time_point start = Clock::now();
+  pid_t pid = fork();
+  if (pid == 0) {
+    close(fd);
+    execvp(argv[first], argv + first);
+    std::perror(argv[first]);
+    _exit(127);
+  }
+  if (pid < 0) {
+    std::perror("fork");
+    return 1;
+  }
+
+  double map_ms = -1;
+  bool exited = false;
+  Clock::time_point deadline = start + std::chrono::milliseconds(timeout_ms);
+  while (map_ms < 0 && Clock::now() < deadline) {
+    std::unique_ptr<xcb_generic_event_t, FreeDeleter> event(xcb_poll_for_event(c));
+    if (!event) {
+      exited = waitpid(pid, nullptr, WNOHANG) == pid;
+      if (exited || xcb_connection_has_error(c)) break;
+      pollfd p{fd, POLLIN, 0};
+      poll(&p, 1, 50);
+      continue;
+    }
+    if ((event->response_type & 0x7F) != XCB_MAP_NOTIFY) continue;
+    Clock::time_point mapped = Clock::now();
+    auto* map = reinterpret_cast<xcb_map_notify_event_t*>(event.get());
+    if (WindowPid(c, map->window, net_wm_pid) == pid) {
+      map_ms = std::chrono::duration<double, std::milli>(mapped - start).count();
+    }
+  }
+  xcb_disconnect(c);
+  if (map_ms < 0) {
+    std::fprintf(stderr, "selbrin-mapwait: no window from %s\n", argv[first]);
+    if (!exited) Stop(pid);
+    return 1;
+  }
+
+  std::this_thread::sleep_for(std::chrono::milliseconds(settle_ms));
+  auto [rss, hwm] = Memory(pid);
+  Stop(pid);
+  std::printf("%.1f %ld %ld\n", map_ms, rss, hwm);
+  return 0;
+}
