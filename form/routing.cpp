@@ -1,6 +1,7 @@
 // Which event runs which procedure. Every event not listed here is not handled:
 // typing into a combo box, a change of Text9, Text10, Text12 or Text13, clicks on
 // labels, focus, and closing the window.
+#include "drive/drive.h"
 #include "form/form1.h"
 #include "motor/motor.h"
 #include "sizing/sizing.h"
@@ -11,6 +12,8 @@ const EventRouting& ProgramRouting() {
   static const EventRouting routing = [] {
     EventRouting r;
     r.Form_Load = Form_Load;
+    r.Command1_Click = Command1_Click;
+    r.chkC2_Click = chkC2_Click;
     r.Command3_Click = Command3_Click;
     r.Combo1_Click = Combo1_Click;
     r.chkKompakt_Click = chkKompakt_Click;
