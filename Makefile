@@ -6,7 +6,7 @@
 JOBS ?= $(shell nproc)
 WERROR := $(if $(filter true 1,$(CI)),ON,OFF)
 
-.PHONY: run test deps build build-asan test-dev test-asan format-check clean
+.PHONY: run test deps build build-asan test-dev test-asan format-check package clean
 
 run: build
 	@if [ -x build/bin/selbrin ]; then exec build/bin/selbrin; \
@@ -34,6 +34,12 @@ test-asan:
 
 format-check:
 	@scripts/check-format.sh
+
+# The Debian package, from the release build: build-release/selbrin_1.00_*.deb
+package: deps
+	@[ -f build-release/CMakeCache.txt ] || cmake --preset release >/dev/null
+	@cmake --build --preset release -j $(JOBS)
+	@cd build-release && cpack -G DEB
 
 clean:
 	rm -rf build build-asan build-release

@@ -1,0 +1,41 @@
+# What `cmake --install` puts where, and the Debian package built from it
+# (cpack -G DEB in a build folder; `make package` does the release build too).
+#
+#   bin/selbrin
+#   share/applications/io.github.selbrin.Selbrin.desktop
+#   share/metainfo/io.github.selbrin.Selbrin.metainfo.xml
+#   share/icons/hicolor/{32x32,256x256,scalable}/apps/io.github.selbrin.Selbrin.{png,svg}
+#
+# Only the calculator is installed: the scenario runner, the benchmarks and the
+# tests stay in the build folder.
+include(GNUInstallDirs)
+
+set(SELBRIN_APP_ID io.github.selbrin.Selbrin)
+set(SELBRIN_DATA ${CMAKE_SOURCE_DIR}/data)
+
+install(TARGETS selbrin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${SELBRIN_DATA}/${SELBRIN_APP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${SELBRIN_DATA}/${SELBRIN_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(DIRECTORY ${SELBRIN_DATA}/icons/hicolor
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons
+        FILES_MATCHING PATTERN "${SELBRIN_APP_ID}.png" PATTERN "${SELBRIN_APP_ID}.svg")
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME selbrin)
+set(CPACK_PACKAGE_VERSION 1.00)
+set(CPACK_PACKAGE_CONTACT "Selbrin developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "V-belt drive calculator for screw compressors")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "V-belt drive calculator for screw compressors
+ Selbrin sizes the V-belt drive between an electric motor and the screw of a
+ screw compressor, in one window with Turkish captions: motor speed and shaft,
+ speed ratio, belt speed, pulley width and taper bushes while you type, and the
+ centre distance, arc of contact, belt length and belt power on demand.")
+include(CPack)
