@@ -19,11 +19,11 @@ namespace {
 
 // Positions in the start-up lists.
 constexpr int kPower30kW = 5;   // Combo1 "30"
-constexpr int kPulley236 = 14;  // Combo2 / Combo3 "236"
+constexpr int kPulley180 = 9;   // Combo2 / Combo3 "180"
+constexpr int kPulley190 = 10;  // "190"
 constexpr int kPulley250 = 15;  // "250"
-constexpr int kPulley355 = 21;  // "355"
+constexpr int kProfileXPA = 1;  // Option1 "XPA"
 constexpr int kProfileSPA = 5;  // Option1 "SPA"
-constexpr int kProfileSPB = 6;  // Option1 "SPB"
 
 // Types `text` the way a user does: one edit per keystroke, each a longer prefix.
 std::optional<FaultKind> Type(Form1& form, Ctl box, std::string_view text) {
@@ -35,16 +35,18 @@ std::optional<FaultKind> Type(Form1& form, Ctl box, std::string_view text) {
 }
 
 // A form filled in as a user leaves it after entering a whole drive: a 30 kW
-// motor, 355 mm on the motor and 236 mm on the screw, SPB belts, four of them,
-// 800 mm between the shafts, calculated once.
+// motor, about 4000 rpm at the screw, SPA belts (the B and C sections are
+// withdrawn at this speed), 250 mm on the motor and 180 mm on the screw, three
+// belts, 600 mm between the shafts, calculated once.
 void FillIn(Form1& form) {
   form.Pick(Ctl::Combo1, kPower30kW);
-  Type(form, Ctl::Text2, "4400");
-  form.Pick(Ctl::Combo2, kPulley355);
-  form.Pick(Ctl::Combo3, kPulley236);
+  Type(form, Ctl::Text2, "4000");
+  form.Select(kProfileSPA);
+  form.Pick(Ctl::Combo2, kPulley250);
+  form.Pick(Ctl::Combo3, kPulley180);
   Type(form, Ctl::Text9, "45");
-  Type(form, Ctl::Text5, "4");
-  Type(form, Ctl::Text10, "800");
+  Type(form, Ctl::Text5, "3");
+  Type(form, Ctl::Text10, "600");
   form.Click(Ctl::Command1);
 }
 
@@ -70,7 +72,7 @@ void RunOnFilledForm(benchmark::State& state, Action action) {
 // pulley and the belt speed. The last digit alternates so every edit changes
 // the text and so raises Change.
 void Text2Keystroke(benchmark::State& state) {
-  static constexpr std::array<std::string_view, 2> kTexts{"4400", "4401"};
+  static constexpr std::array<std::string_view, 2> kTexts{"4000", "4001"};
   RunOnFilledForm(state,
                   [](Form1& form, std::size_t i) { return form.Edit(Ctl::Text2, kTexts[i % 2]); });
 }
@@ -81,7 +83,7 @@ BENCHMARK(Text2Keystroke);
 // the screw pulley's bush.
 void Combo3Pick(benchmark::State& state) {
   RunOnFilledForm(state, [](Form1& form, std::size_t i) {
-    return form.Pick(Ctl::Combo3, i % 2 == 0 ? kPulley250 : kPulley236);
+    return form.Pick(Ctl::Combo3, i % 2 == 0 ? kPulley190 : kPulley180);
   });
 }
 BENCHMARK(Combo3Pick);
@@ -97,7 +99,7 @@ BENCHMARK(Hesapla);
 // drive calculation again.
 void ProfileClick(benchmark::State& state) {
   RunOnFilledForm(state, [](Form1& form, std::size_t i) {
-    return form.Select(i % 2 == 0 ? kProfileSPA : kProfileSPB);
+    return form.Select(i % 2 == 0 ? kProfileXPA : kProfileSPA);
   });
 }
 BENCHMARK(ProfileClick);
@@ -109,17 +111,17 @@ std::optional<FaultKind> TypicalSession(Form1& form) {
     if (f) fault = f;
   };
   note(form.Pick(Ctl::Combo1, kPower30kW));  // 1
-  note(Type(form, Ctl::Text2, "4400"));      // 2-5
-  note(form.Pick(Ctl::Combo2, kPulley355));  // 6
-  note(form.Pick(Ctl::Combo3, kPulley236));  // 7
-  note(Type(form, Ctl::Text9, "45"));        // 8-9
-  note(Type(form, Ctl::Text5, "4"));         // 10
-  note(Type(form, Ctl::Text10, "800"));      // 11-13
-  note(form.Click(Ctl::Command1));           // 14
-  note(form.Click(Ctl::chkC2));              // 15
-  note(form.Select(kProfileSPA));            // 16
-  note(form.Click(Ctl::chk4kutup));          // 17
-  note(form.Pick(Ctl::Combo3, kPulley250));  // 18
+  note(Type(form, Ctl::Text2, "4000"));      // 2-5
+  note(form.Select(kProfileSPA));            // 6
+  note(form.Pick(Ctl::Combo2, kPulley250));  // 7
+  note(form.Pick(Ctl::Combo3, kPulley180));  // 8
+  note(Type(form, Ctl::Text9, "45"));        // 9-10
+  note(Type(form, Ctl::Text5, "3"));         // 11
+  note(Type(form, Ctl::Text10, "600"));      // 12-14
+  note(form.Click(Ctl::Command1));           // 15
+  note(form.Click(Ctl::chkC2));              // 16
+  note(form.Select(kProfileXPA));            // 17
+  note(form.Pick(Ctl::Combo3, kPulley190));  // 18
   note(form.Click(Ctl::Command1));           // 19
   note(form.Click(Ctl::Command3));           // 20
   return fault;
