@@ -20,6 +20,7 @@ const EventRouting& ProgramRouting() {
     r.chk4kutup_Click = chk4kutup_Click;
     r.Combo2_Click = Combo2_Click;
     r.Combo3_Click = Combo3_Click;
+    r.Option1_Click = Option1_Click;
     r.Text2_Change = Text2_Change;
     r.Text5_Change = Text5_Change;
     r.Text11_Change = Text11_Change;

@@ -1,5 +1,6 @@
 #include <array>
 
+#include "drive/drive.h"
 #include "form/values.h"
 #include "runtime/num.h"
 #include "runtime/numtext.h"
@@ -33,6 +34,14 @@ void ShowWidth(Form1& form, ProfileGroup group) {
 double PulleyWidth(ProfileGroup group, double belts) {
   const GrooveSpacing& g = kGrooveSpacing[static_cast<std::size_t>(group)];
   return ((Num(belts) - 1) * g.pitch + g.edges).value();
+}
+
+// The width follows the clicked profile even when the screw speed withdraws it
+// at once; the drive calculation then sees the buttons as they are left.
+void Option1_Click(Form1& form, int index) {
+  AdjustScrewPulley(form);
+  ShowWidth(form, GroupOf(index));
+  Command1_Click(form);
 }
 
 void Text5_Change(Form1& form) {

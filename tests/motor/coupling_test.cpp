@@ -4,6 +4,7 @@
 #include <string>
 
 #include "form/form1.h"
+#include "runtime/numparse.h"
 
 namespace selbrin {
 namespace {
@@ -240,7 +241,8 @@ TEST(Text11Change, CentreDistanceFromTheBeltLength) {
       EXPECT_EQ(fault, FaultKind::InvalidArgument);
       EXPECT_EQ(form.Text(Ctl::Text10), text10_before);
       EXPECT_EQ(form.centreDistance.get(), distance_before);
-      EXPECT_EQ(form.beltLength.get(), std::stof(c.text11)) << "stored before the fault";
+      EXPECT_EQ(form.beltLength.get(), static_cast<float>(ParseNumber(c.text11)))
+          << "stored before the fault";
     } else {
       EXPECT_EQ(fault, std::nullopt);
       EXPECT_EQ(form.Text(Ctl::Text10), c.text10);
