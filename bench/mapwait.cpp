@@ -6,7 +6,8 @@
 //
 // Prints one line: milliseconds from exec to the MapNotify of the program's
 // window, then VmRSS and VmHWM in KiB, read after the settle time (1000 ms by
-// default). The program is then ended with SIGTERM (SIGKILL if it lingers).
+// default), then the processor time in milliseconds the program used. The
+// program is ended with SIGTERM (SIGKILL if it lingers) after the memory is read.
 // Exit status 0, or 1 when the window did not appear in time or the program
 // died first.
 //
@@ -15,6 +16,7 @@
 // sees the map as it happens; polling for the window would add its interval.
 #include <poll.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
@@ -64,14 +66,25 @@ std::pair<long, long> Memory(pid_t pid) {
   return {rss, hwm};
 }
 
-void Stop(pid_t pid) {
+double Milliseconds(const timeval& t) {
+  return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_usec) / 1e3;
+}
+
+// Ends the program and returns the processor time (user and system, all
+// threads) it used in its whole life. SIGTERM ends a Qt program at once, with
+// no clean-up, so this is mostly the start-up's work.
+double Stop(pid_t pid) {
+  rusage usage{};
   kill(pid, SIGTERM);
   for (int i = 0; i < 200; ++i) {
-    if (waitpid(pid, nullptr, WNOHANG) == pid) return;
+    if (wait4(pid, nullptr, WNOHANG, &usage) == pid) {
+      return Milliseconds(usage.ru_utime) + Milliseconds(usage.ru_stime);
+    }
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
   kill(pid, SIGKILL);
-  waitpid(pid, nullptr, 0);
+  wait4(pid, nullptr, 0, &usage);
+  return Milliseconds(usage.ru_utime) + Milliseconds(usage.ru_stime);
 }
 
 int Usage() {
@@ -149,7 +162,7 @@ int main(int argc, char** argv) {
 
   std::this_thread::sleep_for(std::chrono::milliseconds(settle_ms));
   auto [rss, hwm] = Memory(pid);
-  Stop(pid);
-  std::printf("%.1f %ld %ld\n", map_ms, rss, hwm);
+  double cpu_ms = Stop(pid);
+  std::printf("%.1f %ld %ld %.1f\n", map_ms, rss, hwm, cpu_ms);
   return 0;
 }

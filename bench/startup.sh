@@ -8,7 +8,9 @@
 # Starts a private Xvfb on a free display, then, after one warm-up run of each,
 # starts PROGRAM and the bare window RUNS times each (10 by default, taking
 # turns), and for every run takes the time from exec to the MapNotify of the
-# window and, one second later, VmRSS and VmHWM. Prints min, median and max.
+# window and, one second later, VmRSS and VmHWM; also the processor time the
+# program used, which the machine's other work disturbs less than the clock.
+# Prints min, median and max.
 # The probe (selbrin-mapwait) and the bare window (selbrin-bare-window) are
 # taken from PROGRAM's folder, else from build/bin. Only the X server and the
 # programs this script starts are stopped. Timings are noisy: not a test.
@@ -73,35 +75,25 @@ for _ in $(seq "$runs"); do
   measure bare "$bare"
 done
 
-# column N of a result file: min, median and max
+# min, median and max of column N of a result file, times FACTOR
 stats() {
-  cut -d' ' -f"$2" "$work/$1" | sort -n | awk '{ v[NR] = $1 }
+  cut -d' ' -f"$2" "$work/$1" | sort -n | awk -v f="${3:-1}" '{ v[NR] = $1 * f }
     END { m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
-          printf "%s %s %s\n", v[1], m, v[NR] }'
+          printf "%7.1f %7.1f %7.1f\n", v[1], m, v[NR] }'
 }
+median() { stats "$1" "$2" | awk '{ print $2 }'; }
 
-report() {  # report NAME LABEL
-  local map rss hwm
-  read -r -a map <<<"$(stats "$1" 1)"
-  read -r -a rss <<<"$(stats "$1" 2)"
-  read -r -a hwm <<<"$(stats "$1" 3)"
-  printf '%-22s map %6.1f %6.1f %6.1f ms   VmRSS %5.1f %5.1f %5.1f MiB   VmHWM %5.1f %5.1f %5.1f MiB\n' \
-    "$2" "${map[@]}" \
-    "$(awk -v k="${rss[0]}" 'BEGIN { print k / 1024 }')" \
-    "$(awk -v k="${rss[1]}" 'BEGIN { print k / 1024 }')" \
-    "$(awk -v k="${rss[2]}" 'BEGIN { print k / 1024 }')" \
-    "$(awk -v k="${hwm[0]}" 'BEGIN { print k / 1024 }')" \
-    "$(awk -v k="${hwm[1]}" 'BEGIN { print k / 1024 }')" \
-    "$(awk -v k="${hwm[2]}" 'BEGIN { print k / 1024 }')"
-}
-
-echo "                           min median    max"
-report selbrin "$(basename "$program")"
-report bare "bare Qt window"
-
-median() { stats "$1" "$2" | cut -d' ' -f2; }
+printf '%-28s %7s %7s %7s\n' "" min median max
+for run in selbrin bare; do
+  if [ "$run" = selbrin ]; then echo "$(basename "$program")"; else echo "bare Qt window"; fi
+  printf '  %-26s %s\n' "exec to mapped window, ms" "$(stats "$run" 1)"
+  printf '  %-26s %s\n' "VmRSS after 1 s, MiB" "$(stats "$run" 2 0.0009765625)"
+  printf '  %-26s %s\n' "VmHWM, MiB" "$(stats "$run" 3 0.0009765625)"
+  printf '  %-26s %s\n' "processor time, ms" "$(stats "$run" 4)"
+done
 awk -v sm="$(median selbrin 1)" -v bm="$(median bare 1)" \
     -v sr="$(median selbrin 2)" -v br="$(median bare 2)" \
-    -v sh="$(median selbrin 3)" -v bh="$(median bare 3)" 'BEGIN {
-  printf "medians against the bare window: map %+.1f %%, VmRSS %+.1f %%, VmHWM %+.1f %%\n",
-         (sm / bm - 1) * 100, (sr / br - 1) * 100, (sh / bh - 1) * 100 }'
+    -v sh="$(median selbrin 3)" -v bh="$(median bare 3)" \
+    -v sc="$(median selbrin 4)" -v bc="$(median bare 4)" 'BEGIN {
+  printf "medians against the bare window: map %+.1f %%, VmRSS %+.1f %%, VmHWM %+.1f %%, processor %+.1f %%\n",
+         (sm / bm - 1) * 100, (sr / br - 1) * 100, (sh / bh - 1) * 100, (sc / bc - 1) * 100 }'
