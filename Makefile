@@ -1,36 +1,45 @@
 # The two commands of the README:
 #   make run    installs what is missing, builds, and opens the calculator
 #   make test   installs what is missing, builds, and runs every test
-# Both are quick when nothing has changed.
+# Both are quick when nothing has changed. Besides them:
+#   make fuzz   plays random sessions for ten minutes (FUZZ_SECONDS=N to change)
 
 JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 600
 WERROR := $(if $(filter true 1,$(CI)),ON,OFF)
 
-.PHONY: run test deps build build-asan test-dev test-asan format-check package clean
+.PHONY: run test deps build build-asan test-dev test-asan test-fuzz fuzz format-check package clean
 
 run: build
 	@if [ -x build/bin/selbrin ]; then exec build/bin/selbrin; \
 	 else echo "The window is not built yet; build/bin/selbrin-replay plays scenarios."; fi
 
 test: deps
-	@$(MAKE) --no-print-directory build test-dev build-asan test-asan format-check
+	@$(MAKE) --no-print-directory build test-dev build-asan test-asan test-fuzz format-check
 
 deps:
 	@scripts/install-deps.sh
 
 build: deps
-	@[ -f build/CMakeCache.txt ] || cmake --preset dev -DSELBRIN_WERROR=$(WERROR) >/dev/null
+	@[ build/CMakeCache.txt -nt CMakePresets.json ] || cmake --preset dev -DSELBRIN_WERROR=$(WERROR) >/dev/null
 	@cmake --build --preset dev -j $(JOBS)
 
 test-dev:
 	@ctest --preset dev
 
 build-asan:
-	@[ -f build-asan/CMakeCache.txt ] || cmake --preset asan -DSELBRIN_WERROR=$(WERROR) >/dev/null
+	@[ build-asan/CMakeCache.txt -nt CMakePresets.json ] || cmake --preset asan -DSELBRIN_WERROR=$(WERROR) >/dev/null
 	@cmake --build --preset asan -j $(JOBS)
 
 test-asan:
 	@ctest --preset asan
+
+# A bounded run of the session fuzzer (clang; skipped where clang is missing).
+test-fuzz:
+	@JOBS=$(JOBS) fuzz/run.sh 60
+
+fuzz: deps
+	@JOBS=$(JOBS) fuzz/run.sh $(FUZZ_SECONDS)
 
 format-check:
 	@scripts/check-format.sh
@@ -42,4 +51,4 @@ package: deps
 	@cd build-release && cpack -G DEB
 
 clean:
-	rm -rf build build-asan build-release
+	rm -rf build build-asan build-release build-fuzz

@@ -18,12 +18,14 @@ void Form1::Changed(Ctl c) {
 
 void Form1::SetText(Ctl c, std::string text) {
   state(c).text = std::move(text);
+  state(c).by_program = true;
   Changed(c);
   RaiseChange(c);
 }
 
 void Form1::SetCaption(Ctl c, std::string caption) {
   state(c).text = std::move(caption);
+  state(c).by_program = true;
   Changed(c);
 }
 
@@ -98,6 +100,7 @@ std::optional<FaultKind> Form1::Pick(Ctl combo, int item) {
       return;
     }
     state(combo).text = s.items[static_cast<std::size_t>(item)];
+    state(combo).by_program = false;
     Changed(combo);
     RaiseClick(combo);
   });
@@ -110,6 +113,7 @@ std::optional<FaultKind> Form1::Edit(Ctl box, std::string_view text) {
     std::string cut = d.max_chars > 0 ? CutToChars(text, d.max_chars) : std::string(text);
     if (cut == state(box).text) return;
     state(box).text = std::move(cut);
+    state(box).by_program = false;
     Changed(box);
     if (d.kind == Kind::TextBox) RaiseChange(box);
   });

@@ -79,6 +79,10 @@ class Form1 {
   // write, also when the text does not change.
   void SetText(Ctl c, std::string text);
   void SetCaption(Ctl c, std::string caption);
+  // Whether the text or caption was last set by the program (a handler or
+  // start-up) rather than by the user typing or picking. Only program texts
+  // promise the number formats; the user may type anything.
+  bool WrittenByProgram(Ctl c) const { return state(c).by_program; }
 
   int Value(Ctl check_box) const { return state(check_box).value; }
   bool OptionValue(int index) const { return state(Option(index)).value != 0; }
@@ -118,6 +122,7 @@ class Form1 {
  private:
   struct ControlState {
     std::string text;
+    bool by_program = false;
     int value = 0;
     std::vector<std::string> items;
   };

@@ -144,6 +144,21 @@ TEST_F(FormEvents, ListenerHearsEveryChange) {
   EXPECT_EQ(heard, (std::vector<Ctl>{Ctl::Option1_0, Ctl::Option1_6, Ctl::Label31, Ctl::Text9}));
 }
 
+TEST_F(FormEvents, KnowsWhetherTheProgramOrTheUserSetEachText) {
+  EXPECT_TRUE(form.WrittenByProgram(Ctl::Combo2)) << "emptied at start-up";
+  EXPECT_FALSE(form.WrittenByProgram(Ctl::Text12));
+  form.SetText(Ctl::Text12, "9");
+  form.SetCaption(Ctl::Label40, "19.11");
+  EXPECT_TRUE(form.WrittenByProgram(Ctl::Text12));
+  EXPECT_TRUE(form.WrittenByProgram(Ctl::Label40));
+  form.Edit(Ctl::Text12, "9");  // leaves the text as it was: still the program's
+  EXPECT_TRUE(form.WrittenByProgram(Ctl::Text12));
+  form.Edit(Ctl::Text12, "9.");
+  form.Pick(Ctl::Combo2, 0);
+  EXPECT_FALSE(form.WrittenByProgram(Ctl::Text12));
+  EXPECT_FALSE(form.WrittenByProgram(Ctl::Combo2));
+}
+
 TEST_F(FormEvents, Command3EndsTheProgramAndNothingRunsAfter) {
   form.Click(Ctl::Command3);
   EXPECT_TRUE(form.ended());

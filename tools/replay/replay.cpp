@@ -52,14 +52,17 @@ bool IsEditable(Ctl c) {
   return k == Kind::TextBox || k == Kind::ComboBox;
 }
 
-void Report(std::optional<FaultKind> fault, std::ostream& out) {
+// Prints the fault that ended an action, if one did, and lets the caller look.
+void Report(std::optional<FaultKind> fault, std::ostream& out, const AfterAction& after_action) {
   if (fault) out << "error: " << FaultName(*fault) << '\n';
+  if (after_action) after_action();
 }
 
 // Types `text` character by character into a box whose text is all selected.
-void Type(Form1& form, Ctl box, std::string_view text, std::ostream& out) {
+void Type(Form1& form, Ctl box, std::string_view text, std::ostream& out,
+          const AfterAction& after_action) {
   if (text.empty()) {
-    Report(form.Edit(box, ""), out);
+    Report(form.Edit(box, ""), out, after_action);
     return;
   }
   bool first = true;
@@ -70,7 +73,7 @@ void Type(Form1& form, Ctl box, std::string_view text, std::ostream& out) {
       ++len;
     std::string_view ch = text.substr(i, len);
     std::string next = first ? std::string(ch) : form.Text(box) + std::string(ch);
-    Report(form.Edit(box, next), out);
+    Report(form.Edit(box, next), out, after_action);
     first = false;
     i += len;
   }
@@ -101,7 +104,8 @@ std::string FormState(const Form1& form) {
   return s;
 }
 
-std::optional<std::string> PlayLine(Form1& form, std::string_view line, std::ostream& out) {
+std::optional<std::string> PlayLine(Form1& form, std::string_view line, std::ostream& out,
+                                    const AfterAction& after_action) {
   if (line.empty() || line.front() == '#') return std::nullopt;
   if (!IsValidUtf8(line)) return "not UTF-8 text";
   auto [verb, rest] = SplitWord(line);
@@ -114,7 +118,7 @@ std::optional<std::string> PlayLine(Form1& form, std::string_view line, std::ost
   }
   if (verb == "select") {
     if (rest.size() != 1 || rest[0] < '0' || rest[0] > '7') return "select needs an element 0 to 7";
-    Report(form.Select(rest[0] - '0'), out);
+    Report(form.Select(rest[0] - '0'), out, after_action);
     return std::nullopt;
   }
   if (verb == "click") {
@@ -122,7 +126,7 @@ std::optional<std::string> PlayLine(Form1& form, std::string_view line, std::ost
     if (!c || (Def(*c).kind != Kind::CheckBox && Def(*c).kind != Kind::CommandButton)) {
       return "cannot click '" + std::string(rest) + "'";
     }
-    Report(form.Click(*c), out);
+    Report(form.Click(*c), out, after_action);
     if (form.ended()) out << "end\n";
     return std::nullopt;
   }
@@ -135,7 +139,7 @@ std::optional<std::string> PlayLine(Form1& form, std::string_view line, std::ost
       const auto& items = form.Items(*c);
       for (std::size_t i = 0; i < items.size(); ++i) {
         if (items[i] == text) {
-          Report(form.Pick(*c, static_cast<int>(i)), out);
+          Report(form.Pick(*c, static_cast<int>(i)), out, after_action);
           return std::nullopt;
         }
       }
@@ -143,9 +147,9 @@ std::optional<std::string> PlayLine(Form1& form, std::string_view line, std::ost
     }
     if (!c || !IsEditable(*c)) return "cannot type into '" + std::string(name) + "'";
     if (verb == "type") {
-      Type(form, *c, text, out);
+      Type(form, *c, text, out, after_action);
     } else {
-      Report(form.Edit(*c, text), out);
+      Report(form.Edit(*c, text), out, after_action);
     }
     return std::nullopt;
   }

@@ -3,6 +3,7 @@
 // model through the same entry points.
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -19,9 +20,14 @@ inline constexpr int kBadLine = 2;
 // The form's visible state, one NAME=VALUE line per control, then an empty line.
 std::string FormState(const Form1& form);
 
+// Runs after each user action a line makes (a `type` makes one per character),
+// so that a caller can look at the form between the actions.
+using AfterAction = std::function<void()>;
+
 // Plays one script line on the form. Returns the reason when the line is bad;
 // a bad line changes nothing. Output (state, faults, "end") goes to `out`.
-std::optional<std::string> PlayLine(Form1& form, std::string_view line, std::ostream& out);
+std::optional<std::string> PlayLine(Form1& form, std::string_view line, std::ostream& out,
+                                    const AfterAction& after_action = {});
 
 // Plays a whole script: creates and loads a form, runs each line in turn.
 int Run(std::istream& in, std::ostream& out, std::ostream& err);

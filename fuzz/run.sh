@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# fuzz/run.sh [SECONDS]: builds the session fuzzer (clang, build-fuzz/) when
+# needed and runs it for SECONDS, 60 by default.
+#
+# The corpus lives in build-fuzz/corpus and grows from run to run; every run
+# also starts from the scenarios of tests/scenarios/ and the sessions of
+# fuzz/seeds/. A session that breaks the form is saved under build-fuzz/found/;
+# it is a script, so `build/bin/selbrin-replay FILE` plays it again, and
+# `build-fuzz/bin/selbrin-fuzz FILE` shows what broke.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-60}
+
+if ! command -v clang++ >/dev/null; then
+  echo "fuzz: clang++ is not installed; the session fuzzer is skipped"
+  exit 0
+fi
+[ build-fuzz/CMakeCache.txt -nt CMakePresets.json ] || cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j "${JOBS:-2}"
+
+rm -rf build-fuzz/seeds
+mkdir -p build-fuzz/corpus build-fuzz/seeds build-fuzz/found
+cp tests/scenarios/*.txt fuzz/seeds/*.txt build-fuzz/seeds/
+
+echo "fuzz: playing random sessions for ${seconds} s (log: build-fuzz/fuzz.log)"
+status=0
+build-fuzz/bin/selbrin-fuzz build-fuzz/corpus build-fuzz/seeds \
+  -dict=fuzz/session.dict -max_total_time="$seconds" -max_len=8192 -use_value_profile=1 \
+  -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix=build-fuzz/found/ \
+  >build-fuzz/fuzz.log 2>&1 || status=$?
+
+if [ "$status" -ne 0 ]; then
+  tail -n 60 build-fuzz/fuzz.log
+  echo "fuzz: a session broke the form; it is saved in build-fuzz/found/ (play it with build/bin/selbrin-replay FILE)"
+  exit 1
+fi
+grep -E '^#[0-9]+.*DONE|^stat::number_of_executed_units|^stat::peak_rss_mb' build-fuzz/fuzz.log || true
+echo "fuzz: nothing found"
