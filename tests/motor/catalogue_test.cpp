@@ -80,14 +80,6 @@ TEST(MotorCatalogue, KeysAreTheCombo1ItemsInOrder) {
   }
 }
 
-TEST(MotorCatalogue, PowerMatchesExactly) {
-  EXPECT_EQ(FindMotor(7.50, false, false)->speed, "2885");
-  EXPECT_EQ(FindMotor(18.5, true, true)->shaft, "42");
-  for (double power : {0.0, 7.0, 5.5, 7.4999, 18.0, 161.0}) {
-    EXPECT_FALSE(FindMotor(power, false, false)) << power;
-  }
-}
-
 // Toggling a box reruns the lookup with the power already chosen.
 TEST(MotorCatalogue, ToggleRerunsTheLookup) {
   Form1 form;
