@@ -33,3 +33,22 @@ function(selbrin_add_scenarios DIR)
                      $<TARGET_FILE:selbrin-replay> ${script} ${DIR}/${name}.expected)
   endforeach()
 endfunction()
+
+# selbrin_add_qt_test(NAME SOURCES src... [LIBS lib...] [ENV var=value...])
+#
+# A Qt Test executable (its own QTEST_MAIN) for the window, registered like the
+# GoogleTest suites: once as the environment has it and once under a Turkish
+# locale. Both runs draw on the offscreen platform, so no display is needed.
+function(selbrin_add_qt_test NAME)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;ENV" ${ARGN})
+  find_package(Qt6 6.4 REQUIRED COMPONENTS Test Widgets)
+  add_executable(${NAME} ${ARG_SOURCES})
+  target_link_libraries(${NAME} PRIVATE Qt6::Test selbrin_warnings ${ARG_LIBS})
+  set_target_properties(${NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests
+                                           AUTOMOC ON)
+  set(env "QT_QPA_PLATFORM=offscreen" ${ARG_ENV})
+  add_test(NAME ${NAME} COMMAND ${NAME})
+  add_test(NAME ${NAME}.tr_TR COMMAND ${NAME})
+  set_tests_properties(${NAME} PROPERTIES ENVIRONMENT "${env}")
+  set_tests_properties(${NAME}.tr_TR PROPERTIES ENVIRONMENT "LC_ALL=tr_TR.UTF-8;${env}")
+endfunction()

@@ -100,6 +100,11 @@ struct Twips {
   int left, top, width, height;
 };
 
+// The window itself: its caption (one blank, then the program's title) and the
+// size of its client area. The user cannot resize it.
+inline constexpr std::string_view kFormCaption = " Selbrin";
+inline constexpr Twips kFormClientArea{0, 0, 7125, 4740};
+
 struct ControlDef {
   std::string_view name;  // "Text2"; "Option1" for every element of the array
   int index;              // element index in Option1, -1 elsewhere
