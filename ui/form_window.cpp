@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -148,9 +149,8 @@ QWidget* Form1Window::CreateControl(Ctl c) {
       combo->setCompleter(nullptr);
       combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
       combo->setMaxVisibleItems(15);
-      // The wheel over a closed list would pick an item (and recalculate) when
-      // the user only meant to scroll past.
       combo->installEventFilter(this);
+      combo->lineEdit()->installEventFilter(this);
       return combo;
     }
     case Kind::CheckBox:
@@ -174,9 +174,9 @@ void Form1Window::ConnectControl(Ctl c) {
     case Kind::Display:
       break;
     case Kind::TextBox:
-      connect(static_cast<QLineEdit*>(w), &QLineEdit::textEdited, this, [this, c](const QString& t) {
-        Act(c, [&] { return form_.Edit(c, t.toStdString()); });
-      });
+      connect(
+          static_cast<QLineEdit*>(w), &QLineEdit::textEdited, this,
+          [this, c](const QString& t) { Act(c, [&] { return form_.Edit(c, t.toStdString()); }); });
       break;
     case Kind::ComboBox: {
       auto* combo = static_cast<QComboBox*>(w);
@@ -215,7 +215,9 @@ void Form1Window::Place() {
   scale_ = scale;
   // Rounding each edge, rather than each size, keeps neighbours that touch in
   // the table touching on screen.
-  auto px = [scale](int twips) { return static_cast<int>(std::lround(twips * scale / kTwipsPerPixel)); };
+  auto px = [scale](int twips) {
+    return static_cast<int>(std::lround(twips * scale / kTwipsPerPixel));
+  };
   for (std::size_t i = 0; i < kControls.size(); ++i) {
     const Twips& g = kControls[i].geometry;
     widgets_[i]->setGeometry(QRect(QPoint(px(g.left), px(g.top)),
@@ -260,7 +262,7 @@ void Form1Window::ShowControl(Ctl c) {
       // Only a real change is written, so the cursor stays where the user is typing.
       if (edit->text() == text) break;
       // The typing limit holds for the user only: a longer program write shows whole.
-      if (d.max_chars > 0) edit->setMaxLength(std::max<int>(d.max_chars, text.size()));
+      if (d.max_chars > 0) edit->setMaxLength(std::max(d.max_chars, static_cast<int>(text.size())));
       edit->setText(text);
       break;
     }
@@ -311,8 +313,8 @@ void Form1Window::Act(Ctl touched, const std::function<std::optional<FaultKind>(
 // user typing, and the form stays usable while it is shown.
 void Form1Window::ReportFault(FaultKind kind) {
   if (fault_message_ == nullptr) {
-    fault_message_ = new QMessageBox(QMessageBox::Warning, windowTitle(), QString(),
-                                     QMessageBox::Ok, this);
+    fault_message_ =
+        new QMessageBox(QMessageBox::Warning, windowTitle(), QString(), QMessageBox::Ok, this);
     fault_message_->setObjectName(QStringLiteral("faultMessage"));
     fault_message_->setWindowModality(Qt::NonModal);
     fault_message_->setAttribute(Qt::WA_ShowWithoutActivating);
@@ -323,9 +325,17 @@ void Form1Window::ReportFault(FaultKind kind) {
   fault_message_->raise();
 }
 
+// Two things a combo box would otherwise do on its own: Enter in its field would
+// pick the list item that matches the typed text, and the wheel over a closed
+// list would pick the next item when the user only meant to scroll past. Only a
+// deliberate pick from the list, by mouse or arrow keys, runs the handler.
 bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Wheel && qobject_cast<QComboBox*>(watched) != nullptr) {
     return true;
+  }
+  if (event->type() == QEvent::KeyPress) {
+    int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) return true;
   }
   return QWidget::eventFilter(watched, event);
 }

@@ -1,0 +1,23 @@
+// Checks of what the window shows, shared by the widget tests.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "form/form1.h"
+#include "ui/form_window.h"
+
+namespace selbrin::ui {
+
+// The first control whose widget differs from the model (its text, caption,
+// list items, check or selection), described; empty when all agree.
+QString MismatchWithModel(const Form1Window& window, const Form1& form);
+
+// Every text that does not fit whole in the part of its widget that draws it:
+// captions, list items and whatever a field or display holds now.
+QStringList ClippedTexts(const Form1Window& window);
+
+// What a widget shows as its text.
+QString ShownText(const QWidget* w);
+
+}  // namespace selbrin::ui
