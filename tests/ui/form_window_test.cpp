@@ -21,6 +21,7 @@
 #include "form/form1.h"
 #include "runtime/fault.h"
 #include "tests/ui/widget_checks.h"
+#include "tools/replay/invariants.h"
 #include "ui/fault_text.h"
 #include "ui/form_window.h"
 
@@ -331,7 +332,8 @@ class FormWindowTest : public QObject {
   }
 
   // A few hundred random actions through the widgets, with the real handlers;
-  // after each one every widget must show what the model holds.
+  // after each one every widget must show what the model holds, and the model
+  // must keep the form's rules (the same checker the session fuzzer uses).
   void randomActionsKeepTheWindowEqualToTheModel() {
     Form1 form;
     Form1Window window(form);
@@ -404,6 +406,11 @@ class FormWindowTest : public QObject {
       QString mismatch = MismatchWithModel(window, form);
       QVERIFY2(mismatch.isEmpty(),
                qPrintable(QStringLiteral("step %1, %2: %3").arg(step).arg(action, mismatch)));
+      for (const std::string& broken : replay::CheckInvariants(form)) {
+        QFAIL(qPrintable(QStringLiteral("step %1, %2: %3")
+                             .arg(step)
+                             .arg(action, QString::fromStdString(broken))));
+      }
       QCOMPARE(QApplication::activeWindow(), &window);
     }
   }
