@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "ui/application.h"
+#include "ui/display_field.h"
 #include "ui/fault_text.h"
 
 namespace selbrin::ui {
@@ -121,21 +122,8 @@ QWidget* Form1Window::CreateControl(Ctl c) {
       label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
       return label;
     }
-    case Kind::Display: {
-      // A field only the program writes: bordered, on the background of an
-      // input field, its text selectable so a result can be copied.
-      auto* label = new QLabel(this);
-      label->setTextFormat(Qt::PlainText);
-      label->setFrameStyle(QFrame::Box | QFrame::Plain);
-      label->setLineWidth(1);
-      label->setIndent(2);
-      label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-      label->setAutoFillBackground(true);
-      label->setBackgroundRole(QPalette::Base);
-      label->setForegroundRole(QPalette::Text);
-      label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-      return label;
-    }
+    case Kind::Display:
+      return new DisplayField(this);
     case Kind::TextBox: {
       auto* edit = new QLineEdit(this);
       if (d.max_chars > 0) edit->setMaxLength(d.max_chars);
@@ -253,8 +241,10 @@ void Form1Window::ShowControl(Ctl c) {
   const ControlDef& d = Def(c);
   switch (d.kind) {
     case Kind::Label:
-    case Kind::Display:
       static_cast<QLabel*>(w)->setText(ToQt(form_.Caption(c)));
+      break;
+    case Kind::Display:
+      static_cast<DisplayField*>(w)->SetValue(ToQt(form_.Caption(c)));
       break;
     case Kind::TextBox: {
       auto* edit = static_cast<QLineEdit*>(w);

@@ -2,6 +2,7 @@
 // combo boxes' own popups, on the offscreen platform. What the window shows is
 // compared with the form model, which is the one source of truth.
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -130,15 +131,35 @@ class FormWindowTest : public QObject {
 
     QCOMPARE(Find<QLabel>(window, "Label16")->toolTip(), QStringLiteral("ContiTech"));
     QCOMPARE(Find<QLabel>(window, "Label41")->toolTip(), QStringLiteral("En çok 50 m/sn"));
-    QCOMPARE(Find<QLabel>(window, "Label31")->accessibleName(),
-             QStringLiteral("Motor Deviri (d/dk)"));
-    QCOMPARE(Find<QLineEdit>(window, "Text2")->accessibleName(),
-             QStringLiteral("Vida Deviri (d/dk)"));
     QCOMPARE(Find<QComboBox>(window, "Combo1")->count(), 14);
     QCOMPARE(Find<QComboBox>(window, "Combo1")->itemText(0), QStringLiteral("7.5"));
     QCOMPARE(Find<QComboBox>(window, "Combo3")->itemText(26), QStringLiteral("500"));
     QVERIFY(Find<QCheckBox>(window, "chkC2")->isChecked());
     QVERIFY(Find<QRadioButton>(window, "Option1_6")->isChecked());
+  }
+
+  // A screen reader hears each input and display by its caption and unit, and
+  // a display's value as the text it shows.
+  void fieldsAreNamedForScreenReaders() {
+    Form1 form(RecordingRouting());
+    Form1Window window(form);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    form.SetCaption(Ctl::Label31, "2940");
+    QAccessibleInterface* display =
+        QAccessible::queryAccessibleInterface(window.widget(Ctl::Label31));
+    QCOMPARE(display->text(QAccessible::Name), QStringLiteral("Motor Deviri (d/dk)"));
+    QCOMPARE(display->text(QAccessible::Value), QStringLiteral("2940"));
+    QVERIFY(display->state().readOnly);
+    QCOMPARE(
+        QAccessible::queryAccessibleInterface(window.widget(Ctl::Text2))->text(QAccessible::Name),
+        QStringLiteral("Vida Deviri (d/dk)"));
+    QCOMPARE(
+        QAccessible::queryAccessibleInterface(window.widget(Ctl::Combo1))->text(QAccessible::Name),
+        QStringLiteral("Motor Gücü (kW)"));
+    QCOMPARE(
+        QAccessible::queryAccessibleInterface(window.widget(Ctl::Label36))->text(QAccessible::Name),
+        QStringLiteral("Devir Oranı (i)"));
   }
 
   void tabGoesThroughTheFocusableControlsInTableOrder() {
