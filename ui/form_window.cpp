@@ -230,8 +230,9 @@ void Form1Window::ChainTabOrder() {
 void Form1Window::CentreOnScreen() {
   QScreen* screen = QGuiApplication::primaryScreen();
   if (screen == nullptr) return;
-  QRect area = screen->availableGeometry();
-  move(area.center() - rect().center());
+  QRect frame = frameGeometry();
+  frame.moveCenter(screen->availableGeometry().center());
+  move(frame.topLeft());
 }
 
 void Form1Window::ShowControl(Ctl c) {

@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStyleOptionButton>
 #include <QTest>
 #include <memory>
@@ -126,6 +128,9 @@ class FormWindowTest : public QObject {
     QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(window.windowFlags() & Qt::WindowCloseButtonHint);
     QVERIFY(!window.windowIcon().isNull());
+    QPoint centre = window.screen()->availableGeometry().center();
+    // Centred, give or take the window frame, which is not known before showing.
+    QVERIFY((window.geometry().center() - centre).manhattanLength() <= 8);
     QCOMPARE(QApplication::focusWidget(), window.widget(Ctl::Text2));
     QCOMPARE(MismatchWithModel(window, form), QString());
 
@@ -222,6 +227,14 @@ class FormWindowTest : public QObject {
     QCOMPARE(text2->text(), QStringLiteral("12345"));
     QCOMPARE(form.Text(Ctl::Text2), std::string("12345"));
     QCOMPARE(g_log.size(), std::size_t{5});
+
+    // A paste over the whole text keeps its first five characters, in one edit.
+    QApplication::clipboard()->setText(QStringLiteral("9876543"));
+    QTest::keyClick(text2, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(text2, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(text2->text(), QStringLiteral("98765"));
+    QCOMPARE(g_log.back(), std::string("Text2_Change 98765"));
+    QCOMPARE(g_log.size(), std::size_t{6});
   }
 
   // Typing into a combo box's field changes its text and runs nothing, and
