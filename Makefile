@@ -46,7 +46,7 @@ format-check:
 
 # The Debian package, from the release build: build-release/selbrin_1.00_*.deb
 package: deps
-	@[ -f build-release/CMakeCache.txt ] || cmake --preset release >/dev/null
+	@[ build-release/CMakeCache.txt -nt CMakePresets.json ] || cmake --preset release >/dev/null
 	@cmake --build --preset release -j $(JOBS)
 	@cd build-release && cpack -G DEB
 
