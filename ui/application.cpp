@@ -1,6 +1,7 @@
 #include "ui/application.h"
 
 #include <QApplication>
+#include <QPixmap>
 
 // The resources are linked from a static library, so they are registered by hand.
 static void InitResources() { Q_INIT_RESOURCE(selbrin); }
@@ -9,11 +10,13 @@ namespace selbrin::ui {
 
 QIcon ApplicationIcon() {
   InitResources();
-  QIcon icon;
-  // Sizes given, so the images are read only when a size is first drawn.
-  icon.addFile(QStringLiteral(":/icons/selbrin-32.png"), QSize(32, 32));
-  icon.addFile(QStringLiteral(":/icons/selbrin-256.png"), QSize(256, 256));
-  return icon;
+  // Only the 32 x 32 image: the window system gets every size the icon holds,
+  // decoded, when the window is shown, and a 256 x 256 rendering costs more
+  // start-up time and memory than the rest of the window's extras together.
+  // Desktops that draw the program big take the larger icons installed with
+  // its desktop entry. A pixmap is read at once, with no search for an icon
+  // engine that handles the file's type.
+  return QIcon(QPixmap(QStringLiteral(":/icons/selbrin-32.png")));
 }
 
 void PrepareApplication(QApplication& app) {

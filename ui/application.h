@@ -11,8 +11,7 @@ namespace selbrin::ui {
 // The id of the desktop entry and of the icon files in data/.
 inline constexpr char kAppId[] = "io.github.selbrin.Selbrin";
 
-// Two pulleys and a belt: the 32 x 32 image, with a larger rendering for screens
-// that draw window icons big.
+// Two pulleys and a belt: the 32 x 32 image.
 QIcon ApplicationIcon();
 
 // Names the application and gives it its icon. Call once, before the window.

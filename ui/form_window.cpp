@@ -88,7 +88,8 @@ Form1Window::Form1Window(Form1& form, QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       form_(form) {
   setWindowTitle(ToQt(kFormCaption));
-  setWindowIcon(ApplicationIcon());
+  // A window shows the application's icon; it needs its own only when none is set.
+  if (QGuiApplication::windowIcon().isNull()) setWindowIcon(ApplicationIcon());
   CreateControls();
   Place();
   ChainTabOrder();
