@@ -32,10 +32,10 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "V-belt drive calculator for screw compressors
- Selbrin sizes the V-belt drive between an electric motor and the screw of a
- screw compressor, in one window with Turkish captions: motor speed and shaft,
- speed ratio, belt speed, pulley width and taper bushes while you type, and the
- centre distance, arc of contact, belt length and belt power on demand.")
+# The long description; cpack puts the summary above it and indents it.
+set(CPACK_PACKAGE_DESCRIPTION
+    "Selbrin sizes the V-belt drive between an electric motor and the screw of a
+screw compressor, in one window with Turkish captions: motor speed and shaft,
+speed ratio, belt speed, pulley width and taper bushes while you type, and the
+centre distance, arc of contact, belt length and belt power on demand.")
 include(CPack)
