@@ -1,6 +1,7 @@
 #include "ui/application.h"
 
 #include <QApplication>
+#include <QImageReader>
 #include <QPixmap>
 
 // The resources are linked from a static library, so they are registered by hand.
@@ -14,9 +15,11 @@ QIcon ApplicationIcon() {
   // decoded, when the window is shown, and a 256 x 256 rendering costs more
   // start-up time and memory than the rest of the window's extras together.
   // Desktops that draw the program big take the larger icons installed with
-  // its desktop entry. A pixmap is read at once, with no search for an icon
-  // engine that handles the file's type.
-  return QIcon(QPixmap(QStringLiteral(":/icons/selbrin-32.png")));
+  // its desktop entry. The reader is told the format, as otherwise it loads
+  // every image format plugin (GIF, ICO, JPEG) to ask whether it knows the file.
+  QImageReader reader(QStringLiteral(":/icons/selbrin-32.png"), "png");
+  reader.setAutoDetectImageFormat(false);
+  return QIcon(QPixmap::fromImage(reader.read()));
 }
 
 void PrepareApplication(QApplication& app) {

@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QStringList>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <algorithm>
@@ -262,8 +263,11 @@ void Form1Window::ShowControl(Ctl c) {
       auto* combo = static_cast<QComboBox*>(w);
       const std::vector<std::string>& items = form_.Items(c);
       if (combo->count() != static_cast<int>(items.size())) {
+        QStringList list;
+        list.reserve(static_cast<qsizetype>(items.size()));
+        for (const std::string& item : items) list.append(ToQt(item));
         combo->clear();
-        for (const std::string& item : items) combo->addItem(ToQt(item));
+        combo->addItems(list);  // all items in one insertion
       }
       QString text = ToQt(form_.Text(c));
       if (combo->currentText() == text) break;
