@@ -1,25 +1,36 @@
-# selbrin_add_test(NAME SOURCES src... [LIBS lib...] [ENV var=value...])
+# selbrin_add_test(NAME [QT] SOURCES src... [LIBS lib...] [ENV var=value...])
 #
-# Builds one GoogleTest executable from the given sources, links the core (and any
-# extra libraries) and registers it with CTest twice: once as the environment has
-# it and once under a Turkish locale, whose decimal comma must never reach the
-# number rules.
+# The one way a test executable is built and registered. It links the core (and
+# any extra libraries) and registers the test with CTest twice: once as the
+# environment has it and once under a Turkish locale, whose decimal comma must
+# never reach the number rules. Without QT it is a GoogleTest suite; with QT it is
+# a Qt Test executable (its own QTEST_MAIN) for the window, drawn on the offscreen
+# platform so that no display is needed.
 find_package(GTest REQUIRED)
 
 add_library(selbrin_test_main STATIC ${CMAKE_SOURCE_DIR}/tests/support/test_main.cpp)
 target_link_libraries(selbrin_test_main PUBLIC GTest::gtest)
 
 function(selbrin_add_test NAME)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;ENV" ${ARGN})
+  cmake_parse_arguments(ARG "QT" "" "SOURCES;LIBS;ENV" ${ARGN})
   add_executable(${NAME} ${ARG_SOURCES})
-  target_link_libraries(${NAME} PRIVATE selbrin_core selbrin_test_main selbrin_warnings ${ARG_LIBS})
+  target_link_libraries(${NAME} PRIVATE selbrin_core selbrin_warnings ${ARG_LIBS})
   set_target_properties(${NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  set(env ${ARG_ENV})
+  if(ARG_QT)
+    find_package(Qt6 6.4 REQUIRED COMPONENTS Test Widgets)
+    target_link_libraries(${NAME} PRIVATE Qt6::Test)
+    set_target_properties(${NAME} PROPERTIES AUTOMOC ON)
+    list(PREPEND env "QT_QPA_PLATFORM=offscreen")
+  else()
+    target_link_libraries(${NAME} PRIVATE selbrin_test_main)
+  endif()
   add_test(NAME ${NAME} COMMAND ${NAME})
   add_test(NAME ${NAME}.tr_TR COMMAND ${NAME})
-  if(ARG_ENV)
-    set_tests_properties(${NAME} PROPERTIES ENVIRONMENT "${ARG_ENV}")
+  if(env)
+    set_tests_properties(${NAME} PROPERTIES ENVIRONMENT "${env}")
   endif()
-  set_tests_properties(${NAME}.tr_TR PROPERTIES ENVIRONMENT "LC_ALL=tr_TR.UTF-8;${ARG_ENV}")
+  set_tests_properties(${NAME}.tr_TR PROPERTIES ENVIRONMENT "LC_ALL=tr_TR.UTF-8;${env}")
 endfunction()
 
 # Every tests/scenarios/NAME.txt is played by selbrin-replay and its output
@@ -32,23 +43,4 @@ function(selbrin_add_scenarios DIR)
              COMMAND ${CMAKE_SOURCE_DIR}/tests/scenarios/check-scenario.sh
                      $<TARGET_FILE:selbrin-replay> ${script} ${DIR}/${name}.expected)
   endforeach()
-endfunction()
-
-# selbrin_add_qt_test(NAME SOURCES src... [LIBS lib...] [ENV var=value...])
-#
-# A Qt Test executable (its own QTEST_MAIN) for the window, registered like the
-# GoogleTest suites: once as the environment has it and once under a Turkish
-# locale. Both runs draw on the offscreen platform, so no display is needed.
-function(selbrin_add_qt_test NAME)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;ENV" ${ARGN})
-  find_package(Qt6 6.4 REQUIRED COMPONENTS Test Widgets)
-  add_executable(${NAME} ${ARG_SOURCES})
-  target_link_libraries(${NAME} PRIVATE Qt6::Test selbrin_warnings ${ARG_LIBS})
-  set_target_properties(${NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests
-                                           AUTOMOC ON)
-  set(env "QT_QPA_PLATFORM=offscreen" ${ARG_ENV})
-  add_test(NAME ${NAME} COMMAND ${NAME})
-  add_test(NAME ${NAME}.tr_TR COMMAND ${NAME})
-  set_tests_properties(${NAME} PROPERTIES ENVIRONMENT "${env}")
-  set_tests_properties(${NAME}.tr_TR PROPERTIES ENVIRONMENT "LC_ALL=tr_TR.UTF-8;${env}")
 endfunction()
