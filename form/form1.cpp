@@ -157,4 +157,12 @@ std::string CutToChars(std::string_view text, int max_chars) {
   return std::string(text);
 }
 
+int CountChars(std::string_view text) {
+  int chars = 0;
+  for (char c : text) {
+    if ((static_cast<unsigned char>(c) & 0xC0U) != 0x80U) ++chars;
+  }
+  return chars;
+}
+
 }  // namespace selbrin

@@ -144,4 +144,7 @@ class Form1 {
 // The first `max_chars` characters (Unicode code points) of a UTF-8 text.
 std::string CutToChars(std::string_view text, int max_chars);
 
+// The number of characters (Unicode code points) of a UTF-8 text.
+int CountChars(std::string_view text);
+
 }  // namespace selbrin

@@ -37,14 +37,20 @@ void BeltSpeedStep(Form1& form) {
   }
 }
 
+// The taper bush of one pulley, from the number of belts, the pulley's diameter
+// (both through the work cells) and its shaft, held as a single.
+void BushStep(Form1& form, Ctl pulley, Ctl shaft, Ctl bush) {
+  form.cellA = ReadNumber(form, Ctl::Text5);
+  form.cellB = ReadNumber(form, pulley);
+  float shaft_diameter = ToSingle(ReadNumber(form, shaft));
+  form.SetCaption(bush, SelectBush(form, form.cellA.get(), form.cellB.get(), shaft_diameter));
+}
+
 }  // namespace
 
 void Combo2_Click(Form1& form) {
   PulleyStep(form);
-  form.cellA = ReadNumber(form, Ctl::Text5);
-  form.cellB = ReadNumber(form, Ctl::Combo2);
-  float motor_shaft = ToSingle(ReadNumber(form, Ctl::Label32));
-  form.SetCaption(Ctl::Label19, SelectBush(form, form.cellA.get(), form.cellB.get(), motor_shaft));
+  BushStep(form, Ctl::Combo2, Ctl::Label32, Ctl::Label19);  // motor shaft from the catalogue
 }
 
 void Combo3_Click(Form1& form) {
@@ -52,10 +58,7 @@ void Combo3_Click(Form1& form) {
   PulleyStep(form);
   form.cellA = ReadNumber(form, Ctl::Text2);
   BeltSpeedStep(form);
-  form.cellA = ReadNumber(form, Ctl::Text5);
-  form.cellB = ReadNumber(form, Ctl::Combo3);
-  float screw_shaft = ToSingle(ReadNumber(form, Ctl::Text9));
-  form.SetCaption(Ctl::Label21, SelectBush(form, form.cellA.get(), form.cellB.get(), screw_shaft));
+  BushStep(form, Ctl::Combo3, Ctl::Text9, Ctl::Label21);  // screw shaft as typed
 }
 
 void Text2_Change(Form1& form) {

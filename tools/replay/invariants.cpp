@@ -90,14 +90,6 @@ std::string Quoted(std::string_view text) {
   return q + "\"";
 }
 
-int CountChars(std::string_view text) {
-  int chars = 0;
-  for (char c : text) {
-    if ((static_cast<unsigned char>(c) & 0xC0U) != 0x80U) ++chars;
-  }
-  return chars;
-}
-
 void CheckTexts(const Form1& form, const Form1& fresh, std::vector<std::string>& broken) {
   for (std::size_t i = 0; i < kControlCount; ++i) {
     auto c = static_cast<Ctl>(i);
