@@ -49,6 +49,9 @@ DisplayField::DisplayField(QWidget* parent) : QLabel(parent) {
   setBackgroundRole(QPalette::Base);
   setForegroundRole(QPalette::Text);
   setTextInteractionFlags(Qt::TextSelectableByMouse);
+  // Selecting a result to copy it must not pull the focus out of the field the
+  // user is typing in.
+  setFocusPolicy(Qt::NoFocus);
 }
 
 void DisplayField::SetValue(const QString& text) {

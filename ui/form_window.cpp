@@ -16,6 +16,7 @@
 #include <QStringList>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QValidator>
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -82,6 +83,31 @@ QSize NeededSize(Ctl c, QWidget* w) {
   return {};
 }
 
+// The typing limit of a text box, counted in characters as the model counts
+// them (a line edit's own limit counts UTF-16 units and would split a
+// character). It compares each edit with the model's text, which the model
+// keeps until the edit reaches it.
+class CharLimit : public QValidator {
+ public:
+  CharLimit(const Form1& form, Ctl box, QObject* parent)
+      : QValidator(parent), form_(form), box_(box) {}
+
+  State validate(QString& input, int& pos) const override {
+    std::string after = input.toStdString();
+    std::optional<FittedEdit> fitted = FitUserEdit(form_.Text(box_), after, Def(box_).max_chars);
+    if (!fitted) return Invalid;
+    if (fitted->text != after) {
+      input = ToQt(fitted->text);
+      pos = static_cast<int>(ToQt(std::string_view(fitted->text).substr(0, fitted->cursor)).size());
+    }
+    return Acceptable;
+  }
+
+ private:
+  const Form1& form_;
+  Ctl box_;
+};
+
 }  // namespace
 
 Form1Window::Form1Window(Form1& form, QWidget* parent)
@@ -92,6 +118,7 @@ Form1Window::Form1Window(Form1& form, QWidget* parent)
   // A window shows the application's icon; it needs its own only when none is set.
   if (QGuiApplication::windowIcon().isNull()) setWindowIcon(ApplicationIcon());
   CreateControls();
+  UpdateOptionTabStop();
   Place();
   ChainTabOrder();
   CentreOnScreen();
@@ -128,7 +155,7 @@ QWidget* Form1Window::CreateControl(Ctl c) {
       return new DisplayField(this);
     case Kind::TextBox: {
       auto* edit = new QLineEdit(this);
-      if (d.max_chars > 0) edit->setMaxLength(d.max_chars);
+      if (d.max_chars > 0) edit->setValidator(new CharLimit(form_, c, edit));
       return edit;
     }
     case Kind::ComboBox: {
@@ -220,12 +247,28 @@ void Form1Window::ChainTabOrder() {
   std::vector<Ctl> order;
   for (std::size_t i = 0; i < kControls.size(); ++i) {
     auto c = static_cast<Ctl>(i);
-    if ((widget(c)->focusPolicy() & Qt::TabFocus) != 0) order.push_back(c);
+    // Every button of the option group is chained, whichever is the tab stop now.
+    if ((widget(c)->focusPolicy() & Qt::ClickFocus) != 0) order.push_back(c);
   }
   std::sort(order.begin(), order.end(),
             [](Ctl a, Ctl b) { return Def(a).tab_index < Def(b).tab_index; });
   for (std::size_t i = 1; i < order.size(); ++i) {
     setTabOrder(widget(order[i - 1]), widget(order[i]));
+  }
+}
+
+// The option group is one tab stop, on its selected button (on the first when
+// none is selected), so Tab passes the group in one step and the arrow keys move
+// the selection from there, each move a click. A mouse click still focuses any
+// button.
+void Form1Window::UpdateOptionTabStop() {
+  int stop = 0;
+  for (int i = 0; i < 8; ++i) {
+    if (form_.OptionValue(i)) stop = i;
+  }
+  for (int i = 0; i < 8; ++i) {
+    QWidget* button = widget(Option(i));
+    if (button != nullptr) button->setFocusPolicy(i == stop ? Qt::StrongFocus : Qt::ClickFocus);
   }
 }
 
@@ -253,9 +296,8 @@ void Form1Window::ShowControl(Ctl c) {
       auto* edit = static_cast<QLineEdit*>(w);
       QString text = ToQt(form_.Text(c));
       // Only a real change is written, so the cursor stays where the user is typing.
-      if (edit->text() == text) break;
       // The typing limit holds for the user only: a longer program write shows whole.
-      if (d.max_chars > 0) edit->setMaxLength(std::max(d.max_chars, static_cast<int>(text.size())));
+      if (edit->text() == text) break;
       edit->setText(text);
       break;
     }
@@ -289,6 +331,7 @@ void Form1Window::ShowControl(Ctl c) {
       button->setAutoExclusive(on);
       button->setChecked(on);
       button->setAutoExclusive(true);
+      UpdateOptionTabStop();
       break;
     }
     case Kind::CommandButton:

@@ -59,6 +59,7 @@ class Form1Window : public QWidget {
   void ConnectControl(Ctl c);
   void Place();
   void ChainTabOrder();
+  void UpdateOptionTabStop();
   void CentreOnScreen();
 
   // Copies the model's state of `c` into its widget, signals blocked.

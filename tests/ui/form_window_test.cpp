@@ -98,9 +98,11 @@ void PickFromPopup(QComboBox* combo, int item) {
 }
 
 // Types each character as one keystroke; unlike QTest::keyClicks, also
-// characters beyond Latin-1 ("ş").
+// characters beyond Latin-1 ("ş") and beyond 16 bits (an emoji).
 void Keys(QWidget* field, const QString& keys) {
-  for (QChar ch : keys) QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(ch), {});
+  for (char32_t ch : keys.toUcs4()) {
+    QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString::fromUcs4(&ch, 1), {});
+  }
 }
 
 // Replaces the whole text of a field by typing: select all, then the keys.
@@ -172,11 +174,11 @@ class FormWindowTest : public QObject {
     Form1Window window(form);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    const QStringList expected{"Text2",      "Option1_0", "Option1_1", "Option1_2", "Option1_3",
-                               "Option1_4",  "Option1_5", "Option1_6", "Option1_7", "Text9",
-                               "chkKompakt", "Text5",     "Text10",    "Text11",    "Text12",
-                               "Text13",     "Command1",  "Command3",  "chk4kutup", "Combo1",
-                               "Combo2",     "Combo3",    "chkC2",     "Text2"};
+    // The option group is one stop, on its selected button ("SPB" at start).
+    const QStringList expected{"Text2",    "Option1_6", "Text9",  "chkKompakt", "Text5",
+                               "Text10",   "Text11",    "Text12", "Text13",     "Command1",
+                               "Command3", "chk4kutup", "Combo1", "Combo2",     "Combo3",
+                               "chkC2",    "Text2"};
     QStringList seen;
     QWidget* w = window.widget(Ctl::Text2);
     for (int i = 0; i < expected.size(); ++i) {
@@ -235,6 +237,91 @@ class FormWindowTest : public QObject {
     QCOMPARE(text2->text(), QStringLiteral("98765"));
     QCOMPARE(g_log.back(), std::string("Text2_Change 98765"));
     QCOMPARE(g_log.size(), std::size_t{6});
+  }
+
+  // The limit counts characters, as the model does, wherever the keystroke or
+  // paste lands; what does not fit is cut from the inserted text only.
+  void text2LimitCountsCharactersWhereverTheEditLands_data() {
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<int>("cursor");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("paste");
+    QTest::addColumn<QString>("expected");
+    const QString smile = QString::fromUcs4(U"\U0001F600");
+    QTest::newRow("three emoji typed stay three")
+        << "" << 0 << smile + smile + smile << "" << smile + smile + smile;
+    QTest::newRow("a key in the middle of five is refused") << "12345" << 2 << "9"
+                                                            << ""
+                                                            << "12345";
+    QTest::newRow("a paste in the middle keeps what fits") << "123" << 1 << ""
+                                                           << "abcd"
+                                                           << "1ab23";
+    QTest::newRow("a long paste of two-byte letters") << "" << 0 << ""
+                                                      << "ğğğğğğğ"
+                                                      << "ğğğğğ";
+    QTest::newRow("an emoji pasted into the last place stays whole")
+        << "1234" << 4 << "" << smile + smile << "1234" + smile;
+  }
+
+  void text2LimitCountsCharactersWhereverTheEditLands() {
+    QFETCH(QString, start);
+    QFETCH(int, cursor);
+    QFETCH(QString, keys);
+    QFETCH(QString, paste);
+    QFETCH(QString, expected);
+    // State: Text2 holds `start`, the cursor at `cursor`.
+    Form1 form(RecordingRouting());
+    Form1Window window(form);
+    auto* text2 = Find<QLineEdit>(window, "Text2");
+    form.SetText(Ctl::Text2, start.toStdString());
+    text2->setFocus();
+    text2->setCursorPosition(cursor);
+    // Action: the keys are typed, or the text pasted, at the cursor.
+    Keys(text2, keys);
+    if (!paste.isEmpty()) {
+      QApplication::clipboard()->setText(paste);
+      QTest::keyClick(text2, Qt::Key_V, Qt::ControlModifier);
+    }
+    // Expected: the widget and the model hold the same, whole characters.
+    QCOMPARE(text2->text(), expected);
+    QCOMPARE(form.Text(Ctl::Text2), expected.toStdString());
+  }
+
+  // State: "SPB" selected, the focus on it after Tab from Text2.
+  // Action: the right arrow key, then the left.
+  // Expected: each press selects the next button and clicks it, as a mouse click would.
+  void arrowKeysInTheOptionGroupSelectAndClick() {
+    Form1 form(RecordingRouting());
+    Form1Window window(form);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(window.widget(Ctl::Text2), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), window.widget(Option(6)));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QVERIFY(form.OptionValue(7));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    QVERIFY(form.OptionValue(5));
+    const std::vector<std::string> expected{"Option1_Click 7", "Option1_Click 6",
+                                            "Option1_Click 5"};
+    QCOMPARE(g_log, expected);
+    QCOMPARE(QApplication::focusWidget(), window.widget(Option(5)));
+    QVERIFY(window.widget(Option(5))->focusPolicy() & Qt::TabFocus);
+    QVERIFY(!(window.widget(Option(6))->focusPolicy() & Qt::TabFocus));
+    QCOMPARE(MismatchWithModel(window, form), QString());
+  }
+
+  // State: the user is typing in Text2.  Action: a click on a result.
+  // Expected: the focus stays in Text2, and the result can still be selected.
+  void clickingAResultLeavesTheFocusWhereItWas() {
+    Form1 form;
+    Form1Window window(form);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.widget(Ctl::Text2)->setFocus();
+    QTest::mouseClick(window.widget(Ctl::Label36), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), window.widget(Ctl::Text2));
+    QVERIFY(Find<QLabel>(window, "Label36")->textInteractionFlags() & Qt::TextSelectableByMouse);
   }
 
   // Typing into a combo box's field changes its text and runs nothing, and
