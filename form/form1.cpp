@@ -150,22 +150,22 @@ std::optional<FaultKind> Form1::Select(int index) {
   });
 }
 
-std::string CutToChars(std::string_view text, int max_chars) {
-  int chars = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    bool starts_char = (static_cast<unsigned char>(text[i]) & 0xC0U) != 0x80U;
-    if (starts_char && ++chars > max_chars) return std::string(text.substr(0, i));
-  }
-  return std::string(text);
-}
-
 namespace {
 
+// True at the end of the text and at every byte that is not a UTF-8 continuation.
 bool StartsChar(std::string_view text, std::size_t i) {
   return i >= text.size() || (static_cast<unsigned char>(text[i]) & 0xC0U) != 0x80U;
 }
 
 }  // namespace
+
+std::string CutToChars(std::string_view text, int max_chars) {
+  int chars = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (StartsChar(text, i) && ++chars > max_chars) return std::string(text.substr(0, i));
+  }
+  return std::string(text);
+}
 
 std::optional<FittedEdit> FitUserEdit(std::string_view before, std::string_view after,
                                       int max_chars) {
@@ -198,8 +198,8 @@ std::optional<FittedEdit> FitUserEdit(std::string_view before, std::string_view 
 
 int CountChars(std::string_view text) {
   int chars = 0;
-  for (char c : text) {
-    if ((static_cast<unsigned char>(c) & 0xC0U) != 0x80U) ++chars;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (StartsChar(text, i)) ++chars;
   }
   return chars;
 }

@@ -341,7 +341,7 @@ void Form1Window::ShowControl(Ctl c) {
 
 void Form1Window::Act(Ctl touched, const std::function<std::optional<FaultKind>()>& action) {
   std::optional<FaultKind> fault = action();
-  // The widget may hold what the model refused (a sixth character in Text2).
+  // The widget may hold what the model did not take as it stands.
   ShowControl(touched);
   if (fault) ReportFault(*fault);
   if (form_.ended()) close();
