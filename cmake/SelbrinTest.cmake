@@ -1,7 +1,8 @@
 # selbrin_add_test(NAME [QT] SOURCES src... [LIBS lib...] [ENV var=value...])
 #
-# The one way a test executable is built and registered. It links the core (and
-# any extra libraries) and registers the test with CTest twice: once as the
+# The one way a test executable is built and registered. It links the libraries
+# named (the lowest layer the test needs, or selbrin_program for the whole form)
+# and registers the test with CTest twice: once as the
 # environment has it and once under a Turkish locale, whose decimal comma must
 # never reach the number rules. Without QT it is a GoogleTest suite; with QT it is
 # a Qt Test executable (its own QTEST_MAIN) for the window, drawn on the offscreen
@@ -14,7 +15,7 @@ target_link_libraries(selbrin_test_main PUBLIC GTest::gtest)
 function(selbrin_add_test NAME)
   cmake_parse_arguments(ARG "QT" "" "SOURCES;LIBS;ENV" ${ARGN})
   add_executable(${NAME} ${ARG_SOURCES})
-  target_link_libraries(${NAME} PRIVATE selbrin_core selbrin_warnings ${ARG_LIBS})
+  target_link_libraries(${NAME} PRIVATE selbrin_warnings ${ARG_LIBS})
   set_target_properties(${NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   set(env ${ARG_ENV})
   if(ARG_QT)

@@ -14,10 +14,12 @@ namespace {
 // 250 mm.
 constexpr double kMinCentreDistance = 250;
 
-// The table rates only screws faster than 2700 rpm that turn at least as fast as
-// the motor.
-constexpr double kRatedAboveSpeed = 2700;
+// The table rates only screws faster than kRatedAboveSpeed that turn at least as
+// fast as the motor.
 constexpr double kMinRatedRatio = 1;
+
+// The length factor when no profile is selected: no group's table sets one.
+constexpr double kLengthFactorWithoutProfile = 0.75;
 
 // Text10 shows the settled centre distance as a whole number; the calculation goes
 // on with the unrounded value.
@@ -58,7 +60,7 @@ void Command1_Click(Form1& form) {
   form.screwSpeed = ReadNumber(form, Ctl::Text2);
   form.speedRatio = ReadNumber(form, Ctl::Label36);  // as shown, with its two decimals
   form.centreDistance = ReadNumber(form, Ctl::Text10);
-  form.lengthFactor = 0.75;  // what stays when no profile is selected
+  form.lengthFactor = kLengthFactorWithoutProfile;
   SetServiceFactor(form);
   form.cellA = ReadNumber(form, Ctl::Combo2);  // motor pulley
   form.cellB = ReadNumber(form, Ctl::Combo3);  // screw pulley

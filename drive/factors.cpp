@@ -37,8 +37,7 @@ struct LengthRow {
   float factor;
 };
 
-constexpr ProfileGroup Z = ProfileGroup::Z, A = ProfileGroup::A, B = ProfileGroup::B,
-                       C = ProfileGroup::C;
+using enum ProfileGroup;
 
 // clang-format off
 constexpr LengthRow kLengthFactors[] = {
@@ -59,6 +58,10 @@ constexpr bool LengthsRise() {
   return true;
 }
 static_assert(LengthsRise());
+
+// The service factor c2 divides the belt's power: more for heavy duty.
+constexpr double kServiceFactorHeavyDuty = 1.2;
+constexpr double kServiceFactorNormal = 1.1;
 
 }  // namespace
 
@@ -84,7 +87,9 @@ void SetArcFactor(Form1& form) {
   form.arcFactor = beta > kArcFloorAngle ? kArcFactorAboveFloor : kArcFactorAtFloor;
 }
 
-void SetServiceFactor(Form1& form) { form.serviceFactor = form.Value(Ctl::chkC2) == 1 ? 1.2 : 1.1; }
+void SetServiceFactor(Form1& form) {
+  form.serviceFactor = form.Value(Ctl::chkC2) == 1 ? kServiceFactorHeavyDuty : kServiceFactorNormal;
+}
 
 void SetLengthFactor(Form1& form) {
   std::optional<ProfileGroup> group = SelectedGroup(form);

@@ -5,6 +5,7 @@
 #include <span>
 
 #include "form/values.h"
+#include "runtime/interval.h"
 #include "runtime/num.h"
 #include "runtime/single.h"
 
@@ -14,45 +15,8 @@ namespace {
 // The belt profiles by their Option1 index.
 enum Profile : unsigned char { XPZ, XPA, XPB, XPC, SPZ, SPA, SPB, SPC };
 
-// The ends of an interval, each strict or inclusive, or absent. The rating table
-// writes them as they read: {Ge(3200), Lt(3600)} is 3200 <= n < 3600.
-struct Low {
-  float value = 0;
-  bool inclusive = false;
-  bool none = false;
-  constexpr bool operator==(const Low&) const = default;
-};
-struct High {
-  float value = 0;
-  bool inclusive = false;
-  bool none = false;
-  constexpr bool operator==(const High&) const = default;
-};
-constexpr Low Gt(float v) { return {v, false}; }
-constexpr Low Ge(float v) { return {v, true}; }
-constexpr High Lt(float v) { return {v, false}; }
-constexpr High Le(float v) { return {v, true}; }
-struct Unbounded {
-  constexpr operator Low() const {
-    return {0, false, true};
-  }  // NOLINT(google-explicit-constructor)
-  constexpr operator High() const {
-    return {0, false, true};
-  }  // NOLINT(google-explicit-constructor)
-};
-constexpr Unbounded kAny;
-
-struct Interval {
-  Low low;
-  High high;
-
-  constexpr bool Holds(double x) const {
-    bool above = low.none || (low.inclusive ? x >= low.value : x > low.value);
-    bool below = high.none || (high.inclusive ? x <= high.value : x < high.value);
-    return above && below;
-  }
-  constexpr bool operator==(const Interval&) const = default;
-};
+// The ratio from which the second column of the rating table applies.
+constexpr float kSecondColumnRatio = 1.5F;
 
 // One speed band of one diameter group of one profile, with the rated power of one
 // belt (kW) for each ratio column.
@@ -239,14 +203,8 @@ constexpr DiameterStep kDiameterSteps[] = {
 
 // --- Checks of the tables' shape, made by the compiler --------------------------
 
-// Two neighbouring intervals meet without gap or overlap: "x < 3200" is followed
-// by "3200 <= x", and "x <= 4000" by "x > 4000".
-constexpr bool Adjoin(High end, Low next) {
-  return !end.none && !next.none && end.value == next.value && end.inclusive != next.inclusive;
-}
-
 // For every profile the diameter groups cover all diameters, and within each group
-// the speed bands run without gaps from just above 2700 rpm to no upper bound.
+// the speed bands run without gaps from just above kRatedAboveSpeed to no upper bound.
 constexpr bool TableIsComplete() {
   std::span<const RatingRow> rows = kRatingTable;
   for (std::size_t k = 0; k < rows.size(); ++k) {
@@ -258,7 +216,7 @@ constexpr bool TableIsComplete() {
     if (first_of_profile && !r.d.low.none) return false;
     if (last_of_profile && !r.d.high.none) return false;
     if (first_of_group && !first_of_profile && !Adjoin(rows[k - 1].d.high, r.d.low)) return false;
-    if (first_of_group && !(r.n.low.value == 2700 && !r.n.low.inclusive)) return false;
+    if (first_of_group && !(r.n.low.value == kRatedAboveSpeed && !r.n.low.inclusive)) return false;
     if (!first_of_group && !Adjoin(rows[k - 1].n.high, r.n.low)) return false;
     if (last_of_group && !r.n.high.none) return false;
   }
@@ -288,11 +246,12 @@ static_assert(StepsAreInOrder());
 
 // -------------------------------------------------------------------------------
 
-std::optional<RatingRow> FindRow(Profile profile, double d, double n) {
+// Every speed above kRatedAboveSpeed has its row; a slower one has none.
+const RatingRow* FindRow(Profile profile, double d, double n) {
   for (const RatingRow& r : kRatingTable) {
-    if (r.profile == profile && r.d.Holds(d) && r.n.Holds(n)) return r;
+    if (r.profile == profile && r.d.Holds(d) && r.n.Holds(n)) return &r;
   }
-  return std::nullopt;
+  return nullptr;
 }
 
 }  // namespace
@@ -302,13 +261,10 @@ void RateBelt(Form1& form) {
   if (!index) return;
   auto profile = static_cast<Profile>(*index);
   double d = form.cellB.value();
+  const RatingRow* row = FindRow(profile, d, form.screwSpeed.value());
+  if (row == nullptr) return;  // not rated: the caller rates only faster screws
 
-  std::optional<RatingRow> row = FindRow(profile, d, form.screwSpeed.value());
-  if (!row) {  // above the group's last band
-    form.beltRating = 0;
-    return;
-  }
-  form.beltRating = form.speedRatio.get() < 1.5F ? row->below_1_5 : row->from_1_5;
+  form.beltRating = form.speedRatio.get() < kSecondColumnRatio ? row->below_1_5 : row->from_1_5;
 
   for (const DiameterStep& s : kDiameterSteps) {
     if (s.profile != profile || !s.group.Holds(d) || !(d >= s.from_d)) continue;

@@ -31,6 +31,7 @@
 #include <vector>
 
 #include "form/controls.h"
+#include "form/text_edit.h"  // the character rules of Edit, also for every face
 #include "runtime/fault.h"
 #include "runtime/single.h"
 
@@ -57,9 +58,6 @@ struct EventRouting {
   Handler Text11_Change = nullptr;
 };
 
-// The routing of the finished program.
-const EventRouting& ProgramRouting();
-
 // Start-up and end.
 void Form_Load(Form1& form);
 void Command3_Click(Form1& form);
@@ -68,7 +66,11 @@ class Form1 {
  public:
   // Creates the form with the initial states of the control table and the form
   // variables at zero, then raises Load.
-  explicit Form1(const EventRouting& routing = ProgramRouting());
+  explicit Form1(const EventRouting& routing);
+  // The finished program's form, routed by ProgramRouting(). Only the program
+  // layer (program/) knows every handler, so it defines this constructor: code
+  // that creates the form this way links selbrin_program.
+  Form1();
 
   // --- What the procedures use -------------------------------------------------
 
@@ -141,23 +143,24 @@ class Form1 {
   bool ended_ = false;
 };
 
-// The first `max_chars` characters (Unicode code points) of a UTF-8 text.
-std::string CutToChars(std::string_view text, int max_chars);
-
-// The number of characters (Unicode code points) of a UTF-8 text.
-int CountChars(std::string_view text);
-
-// One user edit of a box that takes at most `max_chars` characters: `before` was
-// turned into `after` by a keystroke, a paste or a drop. The characters it
-// inserts are cut to the room left, as the box's limit does it; `cursor` is the
-// byte offset just after what was kept. Empty when the edit adds characters and
-// none fits: the edit is refused. An edit that does not lengthen the text passes,
-// even when a program write left it over the limit.
-struct FittedEdit {
-  std::string text;
-  std::size_t cursor = 0;
+// The form variables by name, in their order of declaration.
+struct FormVariable {
+  std::string_view name;
+  Single Form1::*member;
 };
-std::optional<FittedEdit> FitUserEdit(std::string_view before, std::string_view after,
-                                      int max_chars);
+inline constexpr std::array<FormVariable, 12> kFormVariables{{
+    {"cellA", &Form1::cellA},
+    {"cellB", &Form1::cellB},
+    {"centreDistance", &Form1::centreDistance},
+    {"wrapAngle", &Form1::wrapAngle},
+    {"piValue", &Form1::piValue},
+    {"arcFactor", &Form1::arcFactor},
+    {"serviceFactor", &Form1::serviceFactor},
+    {"lengthFactor", &Form1::lengthFactor},
+    {"beltLength", &Form1::beltLength},
+    {"beltRating", &Form1::beltRating},
+    {"screwSpeed", &Form1::screwSpeed},
+    {"speedRatio", &Form1::speedRatio},
+}};
 
 }  // namespace selbrin

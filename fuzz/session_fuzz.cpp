@@ -4,7 +4,7 @@
 // form with the runner's own PlayLine, as selbrin-replay plays it, except that a
 // bad line is skipped instead of ending the session, so that the fuzzer's
 // mutations keep going. After every user action the form must keep the rules of
-// tools/replay/invariants.h; no exception may leave an action (an arithmetic
+// tests/support/invariants.h; no exception may leave an action (an arithmetic
 // fault ends at the action's boundary); the form ends only when "Çıkış" is
 // clicked; and after the whole session it must still calculate.
 //
@@ -23,7 +23,7 @@
 #include <vector>
 
 #include "runtime/fault.h"
-#include "tools/replay/invariants.h"
+#include "tests/support/invariants.h"
 #include "tools/replay/replay.h"
 
 namespace {

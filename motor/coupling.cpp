@@ -1,10 +1,18 @@
 #include "form/values.h"
+#include "motor/derived.h"
 #include "motor/motor.h"
 #include "runtime/numtext.h"
 #include "sizing/sizing.h"
 
 namespace selbrin {
 namespace {
+
+// pi x d x n with d in mm and n in rpm is a speed in mm a minute; this many of
+// them make one m/s.
+constexpr double kMmPerMinuteInMetrePerSecond = 60000;
+
+// The centre distance is a quarter of the sum of the two terms of the root.
+constexpr double kCentreDistanceShare = 0.25;
 
 // Both pulleys known: the screw speed they give goes into Text2, whose Change
 // handler then rewrites the ratio and the motor pulley. Otherwise the motor
@@ -14,15 +22,9 @@ void PulleyStep(Form1& form) {
   form.cellA = ReadNumber(form, Ctl::Combo3);
   if (form.cellB.value() > 0 && form.cellA.value() > 0) {
     form.cellA = Num(ReadNumber(form, Ctl::Label31)) * form.cellB / form.cellA;
-    if (form.cellA.value() <= kLargestDerivedValue) {
-      form.SetText(Ctl::Text2, ShownNumber(Floor(form.cellA).value(), 0));
-    }
+    WriteRoundedDown(form, Ctl::Text2);
   } else {
-    form.cellB = ReadNumber(form, Ctl::Label36);
-    form.cellA = form.cellA * form.cellB;
-    if (form.cellA.value() <= kLargestDerivedValue) {
-      form.SetText(Ctl::Combo2, ShownNumber(Floor(form.cellA).value(), 0));
-    }
+    WriteMotorPulleyFromRatio(form);
   }
 }
 
@@ -30,7 +32,7 @@ void PulleyStep(Form1& form) {
 void BeltSpeedStep(Form1& form) {
   form.cellB = ReadNumber(form, Ctl::Combo3);
   if (form.cellB.value() > 0) {
-    Num speed = Num(form.piValue) * form.cellA * form.cellB / 60000;
+    Num speed = Num(form.piValue) * form.cellA * form.cellB / kMmPerMinuteInMetrePerSecond;
     form.SetCaption(Ctl::Label40, ShownNumber(speed.value(), 2));
   } else {
     form.SetCaption(Ctl::Label40, "");
@@ -62,16 +64,12 @@ void Combo3_Click(Form1& form) {
 }
 
 void Text2_Change(Form1& form) {
-  form.cellB = ReadNumber(form, Ctl::Label31);
-  form.cellA = ReadNumber(form, Ctl::Text2);
-  if (form.cellB.value() > 0) {
-    form.SetCaption(Ctl::Label36, RatioText(ToSingle(form.cellA / form.cellB)));
+  if (WriteRatio(form)) {
     // Unlike the pulley step, the motor pulley here comes from the exact
     // quotient and is rounded to the nearest whole number.
     Num pulley = form.cellA / form.cellB * ReadNumber(form, Ctl::Combo3);
     form.SetText(Ctl::Combo2, ShownNumber(pulley.value(), 0));
   } else {
-    form.SetCaption(Ctl::Label36, "");
     form.SetText(Ctl::Combo2, "");
   }
   BeltSpeedStep(form);
@@ -86,7 +84,7 @@ void Text11_Change(Form1& form) {
   form.beltLength = ReadNumber(form, Ctl::Text11);
   Num a = Num(form.beltLength) - (form.cellB + form.cellA) / 2 * form.piValue;
   Num root = Pow(Pow(a, 2) - 2 * Pow(form.cellA - form.cellB, 2), 0.5);
-  form.centreDistance = 0.25 * root + 0.25 * a;
+  form.centreDistance = kCentreDistanceShare * root + kCentreDistanceShare * a;
   form.SetText(Ctl::Text10, ShownNumber(form.centreDistance.value(), 1));
 }
 

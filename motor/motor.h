@@ -26,8 +26,4 @@ void Text2_Change(Form1& form);
 // The belt length changed: the centre distance.
 void Text11_Change(Form1& form);
 
-// Neither the pulley step nor the motor lookup writes a screw speed or motor
-// pulley above this value; the field keeps its old text instead.
-inline constexpr double kLargestDerivedValue = 32767;
-
 }  // namespace selbrin

@@ -19,7 +19,7 @@ namespace selbrin {
 class Num {
  public:
   constexpr Num() = default;
-  constexpr Num(double v) : v_(v) {}  // NOLINT(google-explicit-constructor)
+  constexpr Num(double v) : v_(v) {}
 
   constexpr double value() const { return v_; }
   explicit constexpr operator double() const { return v_; }

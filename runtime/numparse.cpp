@@ -15,6 +15,11 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // Far beyond any exponent a double can use, yet safe from integer overflow.
 constexpr std::int64_t kExponentCap = 1'000'000'000'000LL;
 
+// Beyond this power of ten every number overflows a double (the largest is about
+// 1.8e308), and below its negative every number reads as zero (the smallest is
+// about 4.9e-324).
+constexpr std::int64_t kBeyondDoubleMagnitude = 400;
+
 }  // namespace
 
 double ParseNumber(std::string_view text) {
@@ -70,8 +75,8 @@ double ParseNumber(std::string_view text) {
 
   // The value is 0.DIGITS x 10^(int_digits + exponent).
   std::int64_t magnitude = int_digits + exponent;
-  if (magnitude > 400) Raise(FaultKind::Overflow);
-  if (magnitude < -400) return negative ? -0.0 : 0.0;
+  if (magnitude > kBeyondDoubleMagnitude) Raise(FaultKind::Overflow);
+  if (magnitude < -kBeyondDoubleMagnitude) return negative ? -0.0 : 0.0;
 
   std::string normal = "0." + digits + "e" + std::to_string(magnitude);
   double value = 0.0;

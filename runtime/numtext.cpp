@@ -6,10 +6,13 @@
 namespace selbrin {
 namespace {
 
+// Room for the 309 integer digits of the largest double, its sign, the point and
+// far more decimals than any control shows.
+constexpr std::size_t kFixedTextRoom = 400;
+
 // Fixed notation of the exact binary value, correctly rounded half to even.
-// The largest double has 309 integer digits.
 std::string Fixed(double value, int decimals) {
-  std::array<char, 400> buf{};
+  std::array<char, kFixedTextRoom> buf{};
   auto [end, ec] =
       std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::fixed, decimals);
   if (ec != std::errc()) return {};

@@ -37,7 +37,7 @@ class Single {
   Single& operator=(int v) { return *this = static_cast<double>(v); }
 
   constexpr float get() const { return v_; }
-  constexpr operator Num() const { return Num(v_); }  // NOLINT(google-explicit-constructor)
+  constexpr operator Num() const { return Num(v_); }  // a stored single computes as a Num
   constexpr double value() const { return v_; }
 
  private:

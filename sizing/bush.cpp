@@ -1,7 +1,7 @@
 #include <array>
-#include <limits>
 #include <string_view>
 
+#include "runtime/interval.h"
 #include "sizing/sizing.h"
 
 namespace selbrin {
@@ -19,31 +19,16 @@ constexpr std::array<BoreLimit, 3> kBoreLimits{{
     {"2517", 60.0F},
 }};
 
-// A range of pulley diameters, each end open or closed.
-struct Band {
-  float low;
-  bool low_closed;
-  float high;
-  bool high_closed;
-
-  constexpr bool Holds(float d) const {
-    bool above_low = low_closed ? d >= low : d > low;
-    bool below_high = high_closed ? d <= high : d < high;
-    return above_low && below_high;
-  }
-};
-
-constexpr float kOpen = std::numeric_limits<float>::infinity();
-
+// The bands of pulley diameters D the bush table uses.
 // clang-format off
-constexpr Band Any()                  { return {-kOpen, false, kOpen, false}; }
-constexpr Band Below(float x)         { return {-kOpen, false, x, false}; }  // D < x
-constexpr Band From(float a, float b) { return {a, true, b, false}; }        // a <= D < b
-constexpr Band Span(float a, float b) { return {a, true, b, true}; }         // a <= D <= b
-constexpr Band Over(float a, float b) { return {a, false, b, false}; }       // a < D < b
-constexpr Band AtLeast(float x)       { return {x, true, kOpen, false}; }    // D >= x
-constexpr Band Above(float x)         { return {x, false, kOpen, false}; }   // D > x
-constexpr Band Exactly(float x)       { return {x, true, x, true}; }         // D = x
+constexpr Interval Any()                  { return {kAny, kAny}; }
+constexpr Interval Below(float x)         { return {kAny, Lt(x)}; }   // D < x
+constexpr Interval From(float a, float b) { return {Ge(a), Lt(b)}; }  // a <= D < b
+constexpr Interval Span(float a, float b) { return {Ge(a), Le(b)}; }  // a <= D <= b
+constexpr Interval Over(float a, float b) { return {Gt(a), Lt(b)}; }  // a < D < b
+constexpr Interval AtLeast(float x)       { return {Ge(x), kAny}; }   // D >= x
+constexpr Interval Above(float x)         { return {Gt(x), kAny}; }   // D > x
+constexpr Interval Exactly(float x)       { return {Ge(x), Le(x)}; }  // D = x
 // clang-format on
 
 // What a shaft too thick for the row's bush means.
@@ -55,15 +40,12 @@ enum class ThickShaft {
 struct BushRow {
   ProfileGroup group;
   float belts;
-  Band pulley;
+  Interval pulley;
   std::string_view bush;  // "" where the table has no bush
   ThickShaft thick_shaft = ThickShaft::NoBush;
 };
 
-constexpr ProfileGroup Z = ProfileGroup::Z;
-constexpr ProfileGroup A = ProfileGroup::A;
-constexpr ProfileGroup B = ProfileGroup::B;
-constexpr ProfileGroup C = ProfileGroup::C;
+using enum ProfileGroup;
 
 // For a profile group and number of belts, the first row whose band holds the
 // pulley diameter decides. Only the 5-belt A-group row for 132 to 170 mm hands a

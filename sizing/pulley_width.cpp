@@ -15,7 +15,7 @@ struct GrooveSpacing {
 };
 
 // Indexed by profile group: Z, A, B, C.
-constexpr std::array<GrooveSpacing, 4> kGrooveSpacing{{
+constexpr std::array<GrooveSpacing, kGroupCount> kGrooveSpacing{{
     {12.0F, 16.0F},
     {15.0F, 20.0F},
     {19.0F, 25.0F},

@@ -100,7 +100,7 @@ TEST(Controls, FocusOrderFollowsTheTabIndices) {
 }
 
 TEST(Controls, OptionButtonsStandSideBySide) {
-  for (int i = 0; i < 8; ++i) {
+  for (int i = 0; i < kProfileCount; ++i) {
     const ControlDef& d = Def(Option(i));
     EXPECT_EQ(d.index, i);
     EXPECT_EQ(d.geometry.left, 840 + 720 * i);
@@ -128,9 +128,9 @@ TEST(Controls, AccessibleNamesJoinCaptionAndUnit) {
   EXPECT_EQ(AccessibleName(Ctl::Option1_2), "Kayış XPB");
   EXPECT_EQ(AccessibleName(Ctl::chkC2), "Ağır Hizmet");
   for (const ControlDef& d : kControls) {
-    bool captioned_itself = d.kind == Kind::CheckBox;
-    if (!captioned_itself && (d.role == Role::Input || d.role == Role::InputResult ||
-                              d.role == Role::Result || d.role == Role::Display)) {
+    bool needs_caption = d.kind == Kind::TextBox || d.kind == Kind::ComboBox ||
+                         d.kind == Kind::Display || d.kind == Kind::OptionButton;
+    if (needs_caption) {
       EXPECT_NE(d.label, Ctl::None) << d.name << " has no caption for screen readers";
     }
   }

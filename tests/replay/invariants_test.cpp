@@ -1,4 +1,4 @@
-#include "tools/replay/invariants.h"
+#include "tests/support/invariants.h"
 
 #include <gtest/gtest.h>
 

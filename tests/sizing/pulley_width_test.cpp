@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "form/form1.h"
+#include "program/routing.h"
 #include "runtime/numtext.h"
 #include "sizing/sizing.h"
 

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "form/form1.h"
 #include "form/values.h"
+#include "program/routing.h"
 #include "sizing/sizing.h"
 
 namespace selbrin {

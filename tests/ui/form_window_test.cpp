@@ -23,8 +23,8 @@
 
 #include "form/form1.h"
 #include "runtime/fault.h"
+#include "tests/support/invariants.h"
 #include "tests/ui/widget_checks.h"
-#include "tools/replay/invariants.h"
 #include "ui/fault_text.h"
 #include "ui/form_window.h"
 

@@ -4,6 +4,7 @@
 #include <istream>
 #include <ostream>
 
+#include "form/values.h"
 #include "runtime/fault.h"
 
 namespace selbrin::replay {
@@ -69,8 +70,7 @@ void Type(Form1& form, Ctl box, std::string_view text, std::ostream& out,
   std::size_t i = 0;
   while (i < text.size()) {
     std::size_t len = 1;
-    while (i + len < text.size() && (static_cast<unsigned char>(text[i + len]) & 0xC0U) == 0x80U)
-      ++len;
+    while (!StartsChar(text, i + len)) ++len;
     std::string_view ch = text.substr(i, len);
     std::string next = first ? std::string(ch) : form.Text(box) + std::string(ch);
     Report(form.Edit(box, next), out, after_action);
@@ -88,11 +88,8 @@ std::string FormState(const Form1& form) {
     s += d.name;
     s += '=';
     if (d.kind == Kind::OptionButton) {
-      char selected = '-';
-      for (int i = 0; i < 8; ++i) {
-        if (form.OptionValue(i)) selected = static_cast<char>('0' + i);
-      }
-      s += selected;
+      std::optional<int> selected = SelectedProfile(form);
+      s += selected ? static_cast<char>('0' + *selected) : '-';
     } else if (d.kind == Kind::CheckBox) {
       s += std::to_string(form.Value(c));
     } else {
@@ -117,8 +114,11 @@ std::optional<std::string> PlayLine(Form1& form, std::string_view line, std::ost
     return std::nullopt;
   }
   if (verb == "select") {
-    if (rest.size() != 1 || rest[0] < '0' || rest[0] > '7') return "select needs an element 0 to 7";
-    Report(form.Select(rest[0] - '0'), out, after_action);
+    int element = rest.size() == 1 ? rest[0] - '0' : -1;
+    if (element < 0 || element >= kProfileCount) {
+      return "select needs an element 0 to " + std::to_string(kProfileCount - 1);
+    }
+    Report(form.Select(element), out, after_action);
     return std::nullopt;
   }
   if (verb == "click") {

@@ -1,4 +1,4 @@
-#include "tools/replay/invariants.h"
+#include "tests/support/invariants.h"
 
 #include <array>
 #include <bit>
@@ -125,7 +125,7 @@ void CheckStates(const Form1& form, std::vector<std::string>& broken) {
     if (v != 0 && v != 1) broken.push_back(ControlName(c) + " has the value " + std::to_string(v));
   }
   int selected = 0;
-  for (int i = 0; i < 8; ++i) {
+  for (int i = 0; i < kProfileCount; ++i) {
     int v = form.Value(Option(i));
     if (v != 0 && v != 1) {
       broken.push_back(ControlName(Option(i)) + " has the value " + std::to_string(v));
@@ -143,23 +143,10 @@ void CheckStartUpValues(const Form1& form, const Form1& fresh, std::vector<std::
       std::bit_cast<std::uint32_t>(fresh.piValue.get())) {
     broken.push_back("piValue changed to " + std::to_string(form.piValue.value()));
   }
-  const std::array<std::pair<const char*, const Single*>, 12> cells{{
-      {"cellA", &form.cellA},
-      {"cellB", &form.cellB},
-      {"centreDistance", &form.centreDistance},
-      {"wrapAngle", &form.wrapAngle},
-      {"piValue", &form.piValue},
-      {"arcFactor", &form.arcFactor},
-      {"serviceFactor", &form.serviceFactor},
-      {"lengthFactor", &form.lengthFactor},
-      {"beltLength", &form.beltLength},
-      {"beltRating", &form.beltRating},
-      {"screwSpeed", &form.screwSpeed},
-      {"speedRatio", &form.speedRatio},
-  }};
-  for (const auto& [name, cell] : cells) {
-    if (!std::isfinite(cell->get())) {
-      broken.push_back(std::string(name) + " holds " + std::to_string(cell->value()));
+  for (const FormVariable& v : kFormVariables) {
+    const Single& cell = form.*v.member;
+    if (!std::isfinite(cell.get())) {
+      broken.push_back(std::string(v.name) + " holds " + std::to_string(cell.value()));
     }
   }
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "form/form1.h"
+#include "program/routing.h"
 
 namespace selbrin {
 namespace {

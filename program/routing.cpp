@@ -1,8 +1,9 @@
 // Which event runs which procedure. Every event not listed here is not handled:
 // typing into a combo box, a change of Text9, Text10, Text12 or Text13, clicks on
 // labels, focus, and closing the window.
+#include "program/routing.h"
+
 #include "drive/drive.h"
-#include "form/form1.h"
 #include "motor/motor.h"
 #include "sizing/sizing.h"
 
@@ -28,5 +29,7 @@ const EventRouting& ProgramRouting() {
   }();
   return routing;
 }
+
+Form1::Form1() : Form1(ProgramRouting()) {}
 
 }  // namespace selbrin

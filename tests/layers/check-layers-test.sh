@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# check-layers-test.sh CHECK: runs the layering check on small made-up trees,
+# one file with one include each, and compares its verdict with the expected one.
+set -uo pipefail
+check=$1
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+
+failed=0
+# file                    include                 expected
+while read -r file header expected; do
+  rm -rf "${tmp:?}"/*
+  mkdir -p "$tmp/$(dirname "$file")"
+  echo "#include \"$header\"" >"$tmp/$file"
+  if "$check" "$tmp" >/dev/null; then verdict=pass; else verdict=fail; fi
+  if [ "$verdict" != "$expected" ]; then
+    echo "$file including $header: the check says $verdict, expected $expected"
+    failed=1
+  fi
+done <<'ROWS'
+motor/coupling.cpp        sizing/sizing.h         pass
+form/form1.cpp            runtime/num.h           pass
+drive/drive.cpp           motor/motor.h           fail
+form/form1.h              program/routing.h       fail
+runtime/num.h             form/form1.h            fail
+program/routing.cpp       tools/replay/replay.h   fail
+sheet/sheet.cpp           program/routing.h       pass
+sheet/sheet.cpp           ui/fault_text.h         fail
+ui/web/window.cpp         sheet/sheet.h           pass
+ui/web/window.cpp         ui/fault_text.h         pass
+ui/win32/window.cpp       ui/qt/form_window.h     fail
+tests/ui/window_test.cpp  tests/support/inv.h     pass
+fuzz/session_fuzz.cpp     tests/support/inv.h     pass
+tools/replay/replay.cpp   tests/support/inv.h     fail
+newfolder/thing.cpp       form/form1.h            fail
+ROWS
+exit "$failed"
