@@ -4,7 +4,10 @@
 #
 # The corpus lives in build-fuzz/corpus and grows from run to run; every run
 # also starts from the scenarios of tests/scenarios/ and the sessions of
-# fuzz/seeds/. A session that breaks the form is saved under build-fuzz/found/;
+# fuzz/seeds/. With FUZZ_SEED=N (as `make test` runs it) the run is repeatable:
+# libFuzzer's random seed is N and the corpus is made afresh from those seeds
+# alone, in build-fuzz/corpus-seed-N, so the same inputs are tried in the same
+# order (how far a run gets in SECONDS still depends on the machine). A session that breaks the form is saved under build-fuzz/found/;
 # it is a script, so `build/bin/selbrin-replay FILE` plays it again, and
 # `build-fuzz/bin/selbrin-fuzz FILE` shows what broke.
 set -euo pipefail
@@ -18,13 +21,20 @@ fi
 [ build-fuzz/CMakeCache.txt -nt CMakePresets.json ] || cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "${JOBS:-2}"
 
+corpus=build-fuzz/corpus
+seed_options=()
+if [ -n "${FUZZ_SEED:-}" ]; then
+  corpus=build-fuzz/corpus-seed-$FUZZ_SEED
+  rm -rf "$corpus"
+  seed_options=(-seed="$FUZZ_SEED")
+fi
 rm -rf build-fuzz/seeds
-mkdir -p build-fuzz/corpus build-fuzz/seeds build-fuzz/found
+mkdir -p "$corpus" build-fuzz/seeds build-fuzz/found
 cp tests/scenarios/*.txt fuzz/seeds/*.txt build-fuzz/seeds/
 
-echo "fuzz: playing random sessions for ${seconds} s (log: build-fuzz/fuzz.log)"
+echo "fuzz: playing random sessions for ${seconds} s${FUZZ_SEED:+, seed $FUZZ_SEED} (log: build-fuzz/fuzz.log)"
 status=0
-build-fuzz/bin/selbrin-fuzz build-fuzz/corpus build-fuzz/seeds \
+build-fuzz/bin/selbrin-fuzz "$corpus" build-fuzz/seeds "${seed_options[@]}" \
   -dict=fuzz/session.dict -max_total_time="$seconds" -max_len=8192 -use_value_profile=1 \
   -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix=build-fuzz/found/ \
   >build-fuzz/fuzz.log 2>&1 || status=$?

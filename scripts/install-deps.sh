@@ -8,7 +8,7 @@ packages=(
   cmake g++ make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev fonts-dejavu-core
-  locales clang libclang-rt-14-dev clang-format
+  locales clang libclang-rt-14-dev clang-format-14
   xvfb xauth libxcb1-dev
   desktop-file-utils appstream dpkg-dev file
 )
