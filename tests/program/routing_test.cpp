@@ -1,20 +1,109 @@
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "drive/drive.h"
+#include "motor/motor.h"
 #include "program/routing.h"
+#include "sizing/sizing.h"
 
 namespace selbrin {
 namespace {
 
-// The thirteen handled events of the finished program each run a procedure.
-TEST(ProgramRouting, BindsEveryHandledEvent) {
-  const EventRouting& r = ProgramRouting();
-  for (EventRouting::Handler h :
-       {r.Form_Load, r.Combo1_Click, r.chkKompakt_Click, r.chk4kutup_Click, r.chkC2_Click,
-        r.Command1_Click, r.Command3_Click, r.Combo2_Click, r.Combo3_Click, r.Text2_Change,
-        r.Text5_Change, r.Text11_Change}) {
-    EXPECT_NE(h, nullptr);
+// Everything a procedure can change: every control and every form variable.
+std::string Snapshot(const Form1& form) {
+  std::string s;
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    auto c = static_cast<Ctl>(i);
+    s += form.Text(c) + '|' + std::to_string(form.Value(c)) + '\n';
   }
-  EXPECT_NE(r.Option1_Click, nullptr);
+  for (const FormVariable& v : kFormVariables) {
+    s += std::to_string(std::bit_cast<std::uint32_t>((form.*v.member).get())) + '\n';
+  }
+  return s + (form.ended() ? "ended" : "");
+}
+
+// Typed values that raise no event: combo box edits, and boxes without handlers.
+void Prepare(Form1& form) {
+  form.Edit(Ctl::Combo1, "30");
+  form.Edit(Ctl::Combo2, "250");
+  form.Edit(Ctl::Combo3, "200");
+  form.Edit(Ctl::Text9, "50");
+  form.Edit(Ctl::Text10, "600");
+}
+
+struct EventCase {
+  const char* event;
+  EventRouting::Handler EventRouting::*slot;
+  std::function<void(Form1&)> action;
+  EventRouting::Handler procedure;
+};
+
+// State: a form with typed values. Action: the user action that raises the event.
+// Expected: the same as the action on a form without that event, followed by a
+// direct call of the event's own procedure; and something changes.
+TEST(ProgramRouting, EachEventRunsItsOwnProcedure) {
+  const std::vector<EventCase> cases{
+      {"Combo1_Click", &EventRouting::Combo1_Click, [](Form1& f) { f.Pick(Ctl::Combo1, 5); },
+       Combo1_Click},
+      {"chkKompakt_Click", &EventRouting::chkKompakt_Click,
+       [](Form1& f) { f.Click(Ctl::chkKompakt); }, chkKompakt_Click},
+      {"chk4kutup_Click", &EventRouting::chk4kutup_Click, [](Form1& f) { f.Click(Ctl::chk4kutup); },
+       chk4kutup_Click},
+      {"chkC2_Click", &EventRouting::chkC2_Click, [](Form1& f) { f.Click(Ctl::chkC2); },
+       chkC2_Click},
+      {"Command1_Click", &EventRouting::Command1_Click, [](Form1& f) { f.Click(Ctl::Command1); },
+       Command1_Click},
+      {"Command3_Click", &EventRouting::Command3_Click, [](Form1& f) { f.Click(Ctl::Command3); },
+       Command3_Click},
+      {"Combo2_Click", &EventRouting::Combo2_Click, [](Form1& f) { f.Pick(Ctl::Combo2, 3); },
+       Combo2_Click},
+      {"Combo3_Click", &EventRouting::Combo3_Click, [](Form1& f) { f.Pick(Ctl::Combo3, 20); },
+       Combo3_Click},
+      {"Text2_Change", &EventRouting::Text2_Change, [](Form1& f) { f.Edit(Ctl::Text2, "3000"); },
+       Text2_Change},
+      {"Text5_Change", &EventRouting::Text5_Change, [](Form1& f) { f.Edit(Ctl::Text5, "3"); },
+       Text5_Change},
+      {"Text11_Change", &EventRouting::Text11_Change, [](Form1& f) { f.Edit(Ctl::Text11, "1500"); },
+       Text11_Change},
+  };
+  for (const EventCase& c : cases) {
+    SCOPED_TRACE(c.event);
+    Form1 routed;
+    Prepare(routed);
+    c.action(routed);
+
+    EventRouting without = ProgramRouting();
+    without.*c.slot = nullptr;
+    Form1 direct(without);
+    Prepare(direct);
+    c.action(direct);
+    EXPECT_NE(Snapshot(direct), Snapshot(routed)) << "the event changes nothing";
+    c.procedure(direct);
+    EXPECT_EQ(Snapshot(direct), Snapshot(routed));
+  }
+}
+
+TEST(ProgramRouting, LoadAndProfileClickRunTheirProcedures) {
+  EventRouting without = ProgramRouting();
+  without.Form_Load = nullptr;
+  without.Option1_Click = nullptr;
+  Form1 direct(without);
+  Form_Load(direct);
+  Form1 routed;
+  EXPECT_EQ(Snapshot(direct), Snapshot(routed));
+
+  Prepare(direct);
+  Prepare(routed);
+  direct.Select(2);
+  routed.Select(2);
+  EXPECT_NE(Snapshot(direct), Snapshot(routed));
+  Option1_Click(direct, 2);
+  EXPECT_EQ(Snapshot(direct), Snapshot(routed));
 }
 
 // After "Hesapla" the belt length chain has left the screw pulley in cellB, the

@@ -79,6 +79,62 @@ void Type(Form1& form, Ctl box, std::string_view text, std::ostream& out,
   }
 }
 
+// What every action of a line needs besides its words.
+struct Action {
+  Form1& form;
+  std::ostream& out;
+  const AfterAction& after_action;
+
+  void Report(std::optional<FaultKind> fault) const { replay::Report(fault, out, after_action); }
+};
+
+using Verdict = std::optional<std::string>;  // the reason a line is bad, if it is
+
+Verdict PlaySelect(const Action& a, std::string_view rest) {
+  int element = rest.size() == 1 ? rest[0] - '0' : -1;
+  if (element < 0 || element >= kProfileCount) {
+    return "select needs an element 0 to " + std::to_string(kProfileCount - 1);
+  }
+  a.Report(a.form.Select(element));
+  return std::nullopt;
+}
+
+Verdict PlayClick(const Action& a, std::string_view rest) {
+  std::optional<Ctl> c = FindControl(rest);
+  if (!c || (Def(*c).kind != Kind::CheckBox && Def(*c).kind != Kind::CommandButton)) {
+    return "cannot click '" + std::string(rest) + "'";
+  }
+  a.Report(a.form.Click(*c));
+  if (a.form.ended()) a.out << "end\n";
+  return std::nullopt;
+}
+
+Verdict PlayPick(const Action& a, std::string_view rest) {
+  auto [name, text] = SplitWord(rest);
+  std::optional<Ctl> c = FindControl(name);
+  if (!c || Def(*c).kind != Kind::ComboBox) return "cannot pick from '" + std::string(name) + "'";
+  const auto& items = a.form.Items(*c);
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (items[i] == text) {
+      a.Report(a.form.Pick(*c, static_cast<int>(i)));
+      return std::nullopt;
+    }
+  }
+  return "'" + std::string(text) + "' is not an item of " + std::string(name);
+}
+
+Verdict PlayEdit(const Action& a, std::string_view rest, bool typed) {
+  auto [name, text] = SplitWord(rest);
+  std::optional<Ctl> c = FindControl(name);
+  if (!c || !IsEditable(*c)) return "cannot type into '" + std::string(name) + "'";
+  if (typed) {
+    Type(a.form, *c, text, a.out, a.after_action);
+  } else {
+    a.Report(a.form.Edit(*c, text));
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::string FormState(const Form1& form) {
@@ -106,53 +162,16 @@ std::optional<std::string> PlayLine(Form1& form, std::string_view line, std::ost
   if (line.empty() || line.front() == '#') return std::nullopt;
   if (!IsValidUtf8(line)) return "not UTF-8 text";
   auto [verb, rest] = SplitWord(line);
-  bool has_rest = line.size() > verb.size();
-
+  Action action{form, out, after_action};
   if (verb == "state") {
-    if (has_rest) return "state takes nothing after it";
+    if (line.size() > verb.size()) return "state takes nothing after it";
     out << FormState(form);
     return std::nullopt;
   }
-  if (verb == "select") {
-    int element = rest.size() == 1 ? rest[0] - '0' : -1;
-    if (element < 0 || element >= kProfileCount) {
-      return "select needs an element 0 to " + std::to_string(kProfileCount - 1);
-    }
-    Report(form.Select(element), out, after_action);
-    return std::nullopt;
-  }
-  if (verb == "click") {
-    std::optional<Ctl> c = FindControl(rest);
-    if (!c || (Def(*c).kind != Kind::CheckBox && Def(*c).kind != Kind::CommandButton)) {
-      return "cannot click '" + std::string(rest) + "'";
-    }
-    Report(form.Click(*c), out, after_action);
-    if (form.ended()) out << "end\n";
-    return std::nullopt;
-  }
-  if (verb == "pick" || verb == "type" || verb == "paste") {
-    auto [name, text] = SplitWord(rest);
-    std::optional<Ctl> c = FindControl(name);
-    if (verb == "pick") {
-      if (!c || Def(*c).kind != Kind::ComboBox)
-        return "cannot pick from '" + std::string(name) + "'";
-      const auto& items = form.Items(*c);
-      for (std::size_t i = 0; i < items.size(); ++i) {
-        if (items[i] == text) {
-          Report(form.Pick(*c, static_cast<int>(i)), out, after_action);
-          return std::nullopt;
-        }
-      }
-      return "'" + std::string(text) + "' is not an item of " + std::string(name);
-    }
-    if (!c || !IsEditable(*c)) return "cannot type into '" + std::string(name) + "'";
-    if (verb == "type") {
-      Type(form, *c, text, out, after_action);
-    } else {
-      Report(form.Edit(*c, text), out, after_action);
-    }
-    return std::nullopt;
-  }
+  if (verb == "select") return PlaySelect(action, rest);
+  if (verb == "click") return PlayClick(action, rest);
+  if (verb == "pick") return PlayPick(action, rest);
+  if (verb == "type" || verb == "paste") return PlayEdit(action, rest, verb == "type");
   return "unknown action '" + std::string(verb) + "'";
 }
 
