@@ -21,15 +21,20 @@ QString Q(std::string_view s) {
   return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-int Px(int twips) { return twips / 15; }
+int Px(int twips) { return twips / selbrin::kTwipsPerPixel; }
+
+QStringList Items(std::string_view combo) {
+  if (combo == "Combo1") {
+    return {"7.5", "11", "15", "18.5", "22",  "30",  "37",
+            "45",  "55", "75", "90",   "110", "132", "160"};
+  }
+  return {"100", "112", "118", "125", "132", "140", "150", "160", "170",
+          "180", "190", "200", "212", "224", "236", "250", "265", "280",
+          "300", "315", "335", "355", "375", "400", "425", "450", "500"};
+}
 
 QWidget* Make(const selbrin::ControlDef& d, QWidget* parent) {
   using selbrin::Kind;
-  const QStringList powers{"7.5", "11", "15", "18.5", "22",  "30",  "37",
-                           "45",  "55", "75", "90",   "110", "132", "160"};
-  const QStringList diameters{"100", "112", "118", "125", "132", "140", "150", "160", "170",
-                              "180", "190", "200", "212", "224", "236", "250", "265", "280",
-                              "300", "315", "335", "355", "375", "400", "425", "450", "500"};
   switch (d.kind) {
     case Kind::Label:
       return new QLabel(Q(d.caption), parent);
@@ -45,7 +50,7 @@ QWidget* Make(const selbrin::ControlDef& d, QWidget* parent) {
     case Kind::ComboBox: {
       auto* combo = new QComboBox(parent);
       combo->setEditable(true);
-      combo->addItems(d.name == "Combo1" ? powers : diameters);
+      combo->addItems(Items(d.name));
       combo->setCurrentIndex(-1);
       return combo;
     }

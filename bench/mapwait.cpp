@@ -27,6 +27,7 @@
 #include <cstring>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -92,23 +93,75 @@ int Usage() {
   return 2;
 }
 
+struct Options {
+  long settle_ms = 1000;
+  long timeout_ms = 20000;
+  int first = 1;  // the program's index in argv
+};
+
+std::optional<Options> ParseOptions(int argc, char** argv) {
+  Options o;
+  while (o.first + 1 < argc && std::strncmp(argv[o.first], "--", 2) == 0) {
+    if (std::strcmp(argv[o.first], "--settle") == 0) {
+      o.settle_ms = std::atol(argv[o.first + 1]);
+    } else if (std::strcmp(argv[o.first], "--timeout") == 0) {
+      o.timeout_ms = std::atol(argv[o.first + 1]);
+    } else {
+      return std::nullopt;
+    }
+    o.first += 2;
+  }
+  if (o.first >= argc) return std::nullopt;
+  return o;
+}
+
+// Starts the program; the child does not keep the X connection.
+pid_t Launch(char** program, int x_fd) {
+  pid_t pid = fork();
+  if (pid == 0) {
+    close(x_fd);
+    execvp(program[0], program);
+    std::perror(program[0]);
+    _exit(127);
+  }
+  return pid;
+}
+
+struct Mapping {
+  double map_ms = -1;  // from start to the map of the program's window; -1 for none
+  bool exited = false;
+};
+
+Mapping WaitForMap(xcb_connection_t* c, xcb_atom_t net_wm_pid, pid_t pid, Clock::time_point start,
+                   long timeout_ms) {
+  Mapping m;
+  int fd = xcb_get_file_descriptor(c);
+  Clock::time_point deadline = start + std::chrono::milliseconds(timeout_ms);
+  while (m.map_ms < 0 && Clock::now() < deadline) {
+    std::unique_ptr<xcb_generic_event_t, FreeDeleter> event(xcb_poll_for_event(c));
+    if (!event) {
+      m.exited = waitpid(pid, nullptr, WNOHANG) == pid;
+      if (m.exited || xcb_connection_has_error(c)) break;
+      pollfd p{fd, POLLIN, 0};
+      poll(&p, 1, 50);
+      continue;
+    }
+    if ((event->response_type & 0x7F) != XCB_MAP_NOTIFY) continue;
+    Clock::time_point mapped = Clock::now();
+    auto* map = reinterpret_cast<xcb_map_notify_event_t*>(event.get());
+    if (WindowPid(c, map->window, net_wm_pid) == pid) {
+      m.map_ms = std::chrono::duration<double, std::milli>(mapped - start).count();
+    }
+  }
+  return m;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  long settle_ms = 1000;
-  long timeout_ms = 20000;
-  int first = 1;
-  while (first + 1 < argc && std::strncmp(argv[first], "--", 2) == 0) {
-    if (std::strcmp(argv[first], "--settle") == 0) {
-      settle_ms = std::atol(argv[first + 1]);
-    } else if (std::strcmp(argv[first], "--timeout") == 0) {
-      timeout_ms = std::atol(argv[first + 1]);
-    } else {
-      return Usage();
-    }
-    first += 2;
-  }
-  if (first >= argc) return Usage();
+  std::optional<Options> options = ParseOptions(argc, argv);
+  if (!options) return Usage();
+  char** program = argv + options->first;
 
   xcb_connection_t* c = xcb_connect(nullptr, nullptr);
   if (xcb_connection_has_error(c)) {
@@ -119,50 +172,24 @@ int main(int argc, char** argv) {
   const std::uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
   xcb_change_window_attributes(c, root, XCB_CW_EVENT_MASK, &mask);
   xcb_atom_t net_wm_pid = Atom(c, "_NET_WM_PID");  // also flushes the mask
-  int fd = xcb_get_file_descriptor(c);
 
   Clock::time_point start = Clock::now();
-  pid_t pid = fork();
-  if (pid == 0) {
-    close(fd);
-    execvp(argv[first], argv + first);
-    std::perror(argv[first]);
-    _exit(127);
-  }
+  pid_t pid = Launch(program, xcb_get_file_descriptor(c));
   if (pid < 0) {
     std::perror("fork");
     return 1;
   }
-
-  double map_ms = -1;
-  bool exited = false;
-  Clock::time_point deadline = start + std::chrono::milliseconds(timeout_ms);
-  while (map_ms < 0 && Clock::now() < deadline) {
-    std::unique_ptr<xcb_generic_event_t, FreeDeleter> event(xcb_poll_for_event(c));
-    if (!event) {
-      exited = waitpid(pid, nullptr, WNOHANG) == pid;
-      if (exited || xcb_connection_has_error(c)) break;
-      pollfd p{fd, POLLIN, 0};
-      poll(&p, 1, 50);
-      continue;
-    }
-    if ((event->response_type & 0x7F) != XCB_MAP_NOTIFY) continue;
-    Clock::time_point mapped = Clock::now();
-    auto* map = reinterpret_cast<xcb_map_notify_event_t*>(event.get());
-    if (WindowPid(c, map->window, net_wm_pid) == pid) {
-      map_ms = std::chrono::duration<double, std::milli>(mapped - start).count();
-    }
-  }
+  Mapping m = WaitForMap(c, net_wm_pid, pid, start, options->timeout_ms);
   xcb_disconnect(c);
-  if (map_ms < 0) {
-    std::fprintf(stderr, "selbrin-mapwait: no window from %s\n", argv[first]);
-    if (!exited) Stop(pid);
+  if (m.map_ms < 0) {
+    std::fprintf(stderr, "selbrin-mapwait: no window from %s\n", program[0]);
+    if (!m.exited) Stop(pid);
     return 1;
   }
 
-  std::this_thread::sleep_for(std::chrono::milliseconds(settle_ms));
+  std::this_thread::sleep_for(std::chrono::milliseconds(options->settle_ms));
   auto [rss, hwm] = Memory(pid);
   double cpu_ms = Stop(pid);
-  std::printf("%.1f %ld %ld %.1f\n", map_ms, rss, hwm, cpu_ms);
+  std::printf("%.1f %ld %ld %.1f\n", m.map_ms, rss, hwm, cpu_ms);
   return 0;
 }

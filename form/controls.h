@@ -103,6 +103,9 @@ struct Twips {
 inline constexpr std::string_view kFormCaption = " Selbrin";
 inline constexpr Twips kFormClientArea{0, 0, 7125, 4740};
 
+// The form was laid out on a 96 dpi screen, where a pixel is 15 twips.
+inline constexpr int kTwipsPerPixel = 15;
+
 struct ControlDef {
   std::string_view name;  // "Text2"; "Option1" for every element of the array
   int index;              // element index in Option1, -1 elsewhere

@@ -2,9 +2,7 @@
 
 #include <bit>
 #include <cstdint>
-#include <functional>
 #include <string>
-#include <vector>
 
 #include "drive/drive.h"
 #include "motor/motor.h"
@@ -39,39 +37,39 @@ void Prepare(Form1& form) {
 struct EventCase {
   const char* event;
   EventRouting::Handler EventRouting::*slot;
-  std::function<void(Form1&)> action;
+  void (*action)(Form1&);
   EventRouting::Handler procedure;
+};
+
+const EventCase kCases[] = {
+    {"Combo1_Click", &EventRouting::Combo1_Click, [](Form1& f) { f.Pick(Ctl::Combo1, 5); },
+     Combo1_Click},
+    {"chkKompakt_Click", &EventRouting::chkKompakt_Click,
+     [](Form1& f) { f.Click(Ctl::chkKompakt); }, chkKompakt_Click},
+    {"chk4kutup_Click", &EventRouting::chk4kutup_Click, [](Form1& f) { f.Click(Ctl::chk4kutup); },
+     chk4kutup_Click},
+    {"chkC2_Click", &EventRouting::chkC2_Click, [](Form1& f) { f.Click(Ctl::chkC2); }, chkC2_Click},
+    {"Command1_Click", &EventRouting::Command1_Click, [](Form1& f) { f.Click(Ctl::Command1); },
+     Command1_Click},
+    {"Command3_Click", &EventRouting::Command3_Click, [](Form1& f) { f.Click(Ctl::Command3); },
+     Command3_Click},
+    {"Combo2_Click", &EventRouting::Combo2_Click, [](Form1& f) { f.Pick(Ctl::Combo2, 3); },
+     Combo2_Click},
+    {"Combo3_Click", &EventRouting::Combo3_Click, [](Form1& f) { f.Pick(Ctl::Combo3, 20); },
+     Combo3_Click},
+    {"Text2_Change", &EventRouting::Text2_Change, [](Form1& f) { f.Edit(Ctl::Text2, "3000"); },
+     Text2_Change},
+    {"Text5_Change", &EventRouting::Text5_Change, [](Form1& f) { f.Edit(Ctl::Text5, "3"); },
+     Text5_Change},
+    {"Text11_Change", &EventRouting::Text11_Change, [](Form1& f) { f.Edit(Ctl::Text11, "1500"); },
+     Text11_Change},
 };
 
 // State: a form with typed values. Action: the user action that raises the event.
 // Expected: the same as the action on a form without that event, followed by a
 // direct call of the event's own procedure; and something changes.
 TEST(ProgramRouting, EachEventRunsItsOwnProcedure) {
-  const std::vector<EventCase> cases{
-      {"Combo1_Click", &EventRouting::Combo1_Click, [](Form1& f) { f.Pick(Ctl::Combo1, 5); },
-       Combo1_Click},
-      {"chkKompakt_Click", &EventRouting::chkKompakt_Click,
-       [](Form1& f) { f.Click(Ctl::chkKompakt); }, chkKompakt_Click},
-      {"chk4kutup_Click", &EventRouting::chk4kutup_Click, [](Form1& f) { f.Click(Ctl::chk4kutup); },
-       chk4kutup_Click},
-      {"chkC2_Click", &EventRouting::chkC2_Click, [](Form1& f) { f.Click(Ctl::chkC2); },
-       chkC2_Click},
-      {"Command1_Click", &EventRouting::Command1_Click, [](Form1& f) { f.Click(Ctl::Command1); },
-       Command1_Click},
-      {"Command3_Click", &EventRouting::Command3_Click, [](Form1& f) { f.Click(Ctl::Command3); },
-       Command3_Click},
-      {"Combo2_Click", &EventRouting::Combo2_Click, [](Form1& f) { f.Pick(Ctl::Combo2, 3); },
-       Combo2_Click},
-      {"Combo3_Click", &EventRouting::Combo3_Click, [](Form1& f) { f.Pick(Ctl::Combo3, 20); },
-       Combo3_Click},
-      {"Text2_Change", &EventRouting::Text2_Change, [](Form1& f) { f.Edit(Ctl::Text2, "3000"); },
-       Text2_Change},
-      {"Text5_Change", &EventRouting::Text5_Change, [](Form1& f) { f.Edit(Ctl::Text5, "3"); },
-       Text5_Change},
-      {"Text11_Change", &EventRouting::Text11_Change, [](Form1& f) { f.Edit(Ctl::Text11, "1500"); },
-       Text11_Change},
-  };
-  for (const EventCase& c : cases) {
+  for (const EventCase& c : kCases) {
     SCOPED_TRACE(c.event);
     Form1 routed;
     Prepare(routed);
