@@ -50,7 +50,7 @@ class Drive : public testing::Test {
     if (in.profile >= 0) {
       form.Select(in.profile);
     } else {
-      for (int i = 0; i < 8; ++i) form.ClearOption(i);
+      for (int i = 0; i < kProfileCount; ++i) form.ClearOption(i);
     }
     form.SetText(Ctl::Text5, in.text5);
     return form.Click(Ctl::Command1);

@@ -50,7 +50,7 @@ TEST_F(FormEvents, StartsInItsInitialStateWithPiAsASingle) {
   EXPECT_EQ(form.Value(Ctl::chkC2), 1);
   EXPECT_EQ(form.Value(Ctl::chkKompakt), 0);
   EXPECT_EQ(form.Value(Ctl::chk4kutup), 0);
-  for (int i = 0; i < 8; ++i) EXPECT_EQ(form.OptionValue(i), i == 6);
+  for (int i = 0; i < kProfileCount; ++i) EXPECT_EQ(form.OptionValue(i), i == 6);
   for (Ctl c :
        {Ctl::Combo1, Ctl::Combo2, Ctl::Combo3, Ctl::Text2, Ctl::Text5, Ctl::Text9, Ctl::Text10,
         Ctl::Text11, Ctl::Text12, Ctl::Text13, Ctl::Label31, Ctl::Label32, Ctl::Label36,
@@ -129,9 +129,9 @@ TEST_F(FormEvents, CheckBoxTogglesBeforeItsClick) {
 TEST_F(FormEvents, SelectingAnOptionClearsTheOthersAndClicksAgainWhenSelected) {
   form.Select(2);
   form.Select(2);
-  for (int i = 0; i < 8; ++i) EXPECT_EQ(form.OptionValue(i), i == 2);
+  for (int i = 0; i < kProfileCount; ++i) EXPECT_EQ(form.OptionValue(i), i == 2);
   form.ClearOption(2);  // a program write of False raises nothing
-  for (int i = 0; i < 8; ++i) EXPECT_FALSE(form.OptionValue(i));
+  for (int i = 0; i < kProfileCount; ++i) EXPECT_FALSE(form.OptionValue(i));
   EXPECT_EQ(g_log, (std::vector<std::string>{"Option1_Click 2 1", "Option1_Click 2 1"}));
 }
 

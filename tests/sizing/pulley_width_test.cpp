@@ -49,7 +49,7 @@ TEST(PulleyWidth, GroovePitchAndEdges) {
 // Text5_Change writes the width of the selected profile's group.
 TEST(Text5Change, WidthOfTheSelectedProfile) {
   const char* by_profile[8] = {"40", "50", "63", "85", "40", "50", "63", "85"};
-  for (int profile = 0; profile < 8; ++profile) {
+  for (int profile = 0; profile < kProfileCount; ++profile) {
     Form1 form{WithoutProfileClick()};
     form.Select(profile);
     form.Edit(Ctl::Text5, "3");

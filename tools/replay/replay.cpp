@@ -29,9 +29,8 @@ bool IsValidUtf8(std::string_view s) {
     if (len == 0 || i + len > s.size()) return false;
     unsigned int cp = len == 1 ? c : len == 2 ? (c & 0x1FU) : len == 3 ? (c & 0x0FU) : (c & 0x07U);
     for (std::size_t k = 1; k < len; ++k) {
-      auto cc = static_cast<unsigned char>(s[i + k]);
-      if ((cc & 0xC0U) != 0x80U) return false;
-      cp = (cp << 6) | (cc & 0x3FU);
+      if (StartsChar(s, i + k)) return false;  // a continuation byte is missing
+      cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3FU);
     }
     static constexpr std::array<unsigned int, 5> kMin{0, 0, 0x80, 0x800, 0x10000};
     if (cp < kMin[len] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
