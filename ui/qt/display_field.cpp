@@ -1,4 +1,4 @@
-#include "ui/display_field.h"
+#include "ui/qt/display_field.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

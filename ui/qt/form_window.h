@@ -67,7 +67,7 @@ class Form1Window : public QWidget {
   // Runs one user action on the model, then makes the touched widget agree with
   // the model again, reports a fault and closes the window when the program ended.
   void Act(Ctl touched, const std::function<std::optional<FaultKind>()>& action);
-  void ReportFault(FaultKind kind);
+  void ReportFault(Ctl touched, FaultKind kind);
 
   Form1& form_;
   std::array<QWidget*, kControlCount> widgets_{};

@@ -1,4 +1,4 @@
-#include "ui/form_window.h"
+#include "ui/qt/form_window.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -21,17 +21,14 @@
 #include <cmath>
 #include <vector>
 
-#include "ui/application.h"
-#include "ui/display_field.h"
-#include "ui/fault_text.h"
+#include "ui/common/fault_message.h"
+#include "ui/common/geometry.h"
+#include "ui/common/keyboard.h"
+#include "ui/qt/application.h"
+#include "ui/qt/display_field.h"
 
 namespace selbrin::ui {
 namespace {
-
-// The control table's geometry is in twips, drawn at 15 twips per pixel before
-// scaling. Qt's pixels are device-independent, so the screen's device pixel
-// ratio is applied by Qt on top of this.
-constexpr double kTwipsPerPixel = 15.0;
 
 QString ToQt(const std::string& s) { return QString::fromStdString(s); }
 QString ToQt(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
@@ -224,34 +221,22 @@ void Form1Window::ConnectControl(Ctl c) {
 void Form1Window::Place() {
   double scale = 1.0;
   for (std::size_t i = 0; i < kControls.size(); ++i) {
-    const Twips& g = kControls[i].geometry;
     QSize need = NeededSize(static_cast<Ctl>(i), widgets_[i]);
-    scale = std::max(scale, need.width() * kTwipsPerPixel / g.width);
-    scale = std::max(scale, need.height() * kTwipsPerPixel / g.height);
+    scale = std::max(scale, face::ScaleToFit(kControls[i].geometry, need.width(), need.height()));
   }
   scale_ = scale;
-  // Rounding each edge, rather than each size, keeps neighbours that touch in
-  // the table touching on screen.
-  auto px = [scale](int twips) {
-    return static_cast<int>(std::lround(twips * scale / kTwipsPerPixel));
-  };
+  // Qt's pixels are device-independent: the screen's device pixel ratio is
+  // applied by Qt on top of this scale.
   for (std::size_t i = 0; i < kControls.size(); ++i) {
-    const Twips& g = kControls[i].geometry;
-    widgets_[i]->setGeometry(QRect(QPoint(px(g.left), px(g.top)),
-                                   QPoint(px(g.left + g.width) - 1, px(g.top + g.height) - 1)));
+    face::PixelRect r = face::PlaceAt(kControls[i].geometry, scale);
+    widgets_[i]->setGeometry(r.left, r.top, r.width, r.height);
   }
-  setFixedSize(px(kFormClientArea.width), px(kFormClientArea.height));
+  face::PixelRect client = face::ClientAreaAt(scale);
+  setFixedSize(client.width, client.height);
 }
 
 void Form1Window::ChainTabOrder() {
-  std::vector<Ctl> order;
-  for (std::size_t i = 0; i < kControls.size(); ++i) {
-    auto c = static_cast<Ctl>(i);
-    // Every button of the option group is chained, whichever is the tab stop now.
-    if ((widget(c)->focusPolicy() & Qt::ClickFocus) != 0) order.push_back(c);
-  }
-  std::sort(order.begin(), order.end(),
-            [](Ctl a, Ctl b) { return Def(a).tab_index < Def(b).tab_index; });
+  std::vector<Ctl> order = face::TabOrder();
   for (std::size_t i = 1; i < order.size(); ++i) {
     setTabOrder(widget(order[i - 1]), widget(order[i]));
   }
@@ -343,14 +328,14 @@ void Form1Window::Act(Ctl touched, const std::function<std::optional<FaultKind>(
   std::optional<FaultKind> fault = action();
   // The widget may hold what the model did not take as it stands.
   ShowControl(touched);
-  if (fault) ReportFault(*fault);
+  if (fault) ReportFault(touched, *fault);
   if (form_.ended()) close();
 }
 
 // One message window, created at the first fault and reused for every later one.
 // It never takes the keyboard focus, so a fault at a keystroke does not stop the
 // user typing, and the form stays usable while it is shown.
-void Form1Window::ReportFault(FaultKind kind) {
+void Form1Window::ReportFault(Ctl touched, FaultKind kind) {
   if (fault_message_ == nullptr) {
     fault_message_ =
         new QMessageBox(QMessageBox::Warning, windowTitle(), QString(), QMessageBox::Ok, this);
@@ -359,7 +344,7 @@ void Form1Window::ReportFault(FaultKind kind) {
     fault_message_->setAttribute(Qt::WA_ShowWithoutActivating);
     fault_message_->setWindowFlag(Qt::WindowDoesNotAcceptFocus);
   }
-  fault_message_->setText(FaultText(kind));
+  fault_message_->setText(QString::fromStdString(face::FaultText(touched, kind)));
   fault_message_->show();
   fault_message_->raise();
 }
