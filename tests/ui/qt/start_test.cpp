@@ -1,0 +1,116 @@
+// The window as it opens: title, placement, tab order and the room every
+// control has for its text.
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTest>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "form/form1.h"
+#include "tests/ui/qt/support.h"
+#include "tests/ui/qt/widget_checks.h"
+#include "tools/replay/invariants.h"
+
+namespace selbrin::ui {
+namespace {
+
+class StartTest : public WindowTest {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void opensAsTheFormDescribesIt() {
+    Form1 form;
+    Form1Window window(form);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    QCOMPARE(window.windowTitle(), QStringLiteral(" Selbrin"));
+    QCOMPARE(window.minimumSize(), window.maximumSize());  // the user cannot resize it
+    QVERIFY(!(window.windowFlags() & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(window.windowFlags() & Qt::WindowCloseButtonHint);
+    QVERIFY(!window.windowIcon().isNull());
+    QPoint centre = window.screen()->availableGeometry().center();
+    // Centred, give or take the window frame, which is not known before showing.
+    QVERIFY((window.geometry().center() - centre).manhattanLength() <= 8);
+    QCOMPARE(QApplication::focusWidget(), window.widget(Ctl::Text2));
+    QCOMPARE(MismatchWithModel(window, form), QString());
+
+    QCOMPARE(Find<QLabel>(window, "Label16")->toolTip(), QStringLiteral("ContiTech"));
+    QCOMPARE(Find<QLabel>(window, "Label41")->toolTip(), QStringLiteral("En çok 50 m/sn"));
+    QCOMPARE(Find<QComboBox>(window, "Combo1")->count(), 14);
+    QCOMPARE(Find<QComboBox>(window, "Combo1")->itemText(0), QStringLiteral("7.5"));
+    QCOMPARE(Find<QComboBox>(window, "Combo3")->itemText(26), QStringLiteral("500"));
+    QVERIFY(Find<QCheckBox>(window, "chkC2")->isChecked());
+    QVERIFY(Find<QRadioButton>(window, "Option1_6")->isChecked());
+  }
+
+  void tabGoesThroughTheFocusableControlsInTableOrder() {
+    Form1 form;
+    Form1Window window(form);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    // The option group is one stop, on its selected button ("SPB" at start).
+    const QStringList expected{"Text2",    "Option1_6", "Text9",  "chkKompakt", "Text5",
+                               "Text10",   "Text11",    "Text12", "Text13",     "Command1",
+                               "Command3", "chk4kutup", "Combo1", "Combo2",     "Combo3",
+                               "chkC2",    "Text2"};
+    QStringList seen;
+    QWidget* w = window.widget(Ctl::Text2);
+    for (int i = 0; i < expected.size(); ++i) {
+      seen << w->objectName();
+      do {
+        w = w->nextInFocusChain();
+      } while (w->objectName().isEmpty() || !(w->focusPolicy() & Qt::TabFocus));
+    }
+    QCOMPARE(seen, expected);
+  }
+
+  // Every caption and list item fits its control whole, at the uniform scale,
+  // and the controls keep the table's proportions.
+  void noCaptionIsClipped() {
+    Form1 form;
+    Form1Window window(form);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QStringList clipped = ClippedTexts(window);
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
+    QVERIFY(window.scale() >= 1.0);
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+      const Twips& g = kControls[i].geometry;
+      QRect r = window.widget(static_cast<Ctl>(i))->geometry();
+      QVERIFY(std::abs(r.left() - g.left * window.scale() / 15) <= 1);
+      QVERIFY(std::abs(r.width() - g.width * window.scale() / 15) <= 1.5);
+    }
+    QVERIFY(std::abs(window.width() - 7125 * window.scale() / 15) <= 1);
+  }
+
+  void exitEndsTheProgram() {
+    Form1 form;
+    Form1Window window(form);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::mouseClick(Find<QPushButton>(window, "Command3"), Qt::LeftButton);
+    QVERIFY(form.ended());
+    QVERIFY(!window.isVisible());
+  }
+};
+
+const Register<StartTest> registered;
+
+}  // namespace
+}  // namespace selbrin::ui
+
+#include "start_test.moc"
