@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libgl-dev fonts-dejavu-core
+  qt6-base-dev libgl-dev fonts-dejavu-core qt6-translations-l10n
   locales clang libclang-rt-14-dev clang-format
   xvfb xauth libxcb1-dev
   desktop-file-utils appstream dpkg-dev file

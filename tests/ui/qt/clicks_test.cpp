@@ -112,6 +112,68 @@ class ClicksTest : public WindowTest {
     QVERIFY(Find<QRadioButton>(window, "Option1_5")->isChecked());
     QCOMPARE(MismatchWithModel(window, form), QString());
   }
+
+  // State: the focus on a command button.  Action: Enter or keypad Enter.
+  // Expected: the button is clicked, as by Space ("Çıkış" ends the program).
+  void enterOnAFocusedButtonClicksIt_data() {
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+  }
+
+  void enterOnAFocusedButtonClicksIt() {
+    QFETCH(int, key);
+    Form1 form(RecordingRouting());
+    Form1Window window(form);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.widget(Ctl::Command3)->setFocus();
+    QTest::keyClick(window.widget(Ctl::Command3), static_cast<Qt::Key>(key));
+    QVERIFY(form.ended());
+  }
+
+  // State: "SPB" (the seventh of eight) selected and focused.
+  // Action: Down, Down, Up, Up.  Expected: 7, around to 0, back to 7 and 6,
+  // each a click.
+  void upAndDownMoveTheProfileAroundTheEnds() {
+    Form1 form(RecordingRouting());
+    Form1Window window(form);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(window.widget(Ctl::Text2), Qt::Key_Tab);
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Up}) {
+      QTest::keyClick(QApplication::focusWidget(), key);
+    }
+    const std::vector<std::string> expected{"Option1_Click 7", "Option1_Click 0", "Option1_Click 7",
+                                            "Option1_Click 6"};
+    QCOMPARE(g_log, expected);
+    QCOMPARE(QApplication::focusWidget(), window.widget(Option(6)));
+  }
+
+  // State: text typed into Combo1's field.  Action: the list opened by Alt+Down.
+  // Expected: the item equal to the text is highlighted, or none.
+  void openingAListAfterTypingHighlightsTheTypedItemOrNone() {
+    Form1 form(RecordingRouting());
+    Form1Window window(form);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto* combo1 = Find<QComboBox>(window, "Combo1");
+    PickFromPopup(combo1, 0);
+    QTRY_VERIFY(!combo1->view()->isVisible());
+    const struct {
+      const char* typed;
+      int highlighted;
+    } rows[] = {{"30", kPower30kW}, {"31", -1}};
+    for (const auto& row : rows) {
+      TypeInto(combo1, QString::fromLatin1(row.typed));
+      QTest::keyClick(combo1, Qt::Key_Down, Qt::AltModifier);
+      QTRY_VERIFY(combo1->view()->isVisible());
+      QCOMPARE(combo1->view()->currentIndex().row(), row.highlighted);
+      combo1->hidePopup();
+      QCOMPARE(combo1->currentText(), QString::fromLatin1(row.typed));
+    }
+    QCOMPARE(g_log.size(), std::size_t{1});  // only the first pick
+  }
 };
 
 const Register<ClicksTest> registered;

@@ -58,6 +58,36 @@ class FaultTest : public WindowTest {
     QCOMPARE(Find<QLabel>(window, "Label40")->text(), QStringLiteral("007"));
     QCOMPARE(MismatchWithModel(window, form), QString());
   }
+
+  // State: a fault reported while typing in Text2.
+  // Action: Esc; then another fault and a keystroke that ends without one.
+  // Expected: Turkish title and button, the box beside Text2 and its results,
+  // closed by Esc and by the good keystroke, the focus in Text2 throughout.
+  void theFaultMessageIsTurkishAndClosesByEscOrTheNextGoodAction() {
+    Form1 form(RecordingRouting());
+    Form1Window window(form);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto* text2 = Find<QLineEdit>(window, "Text2");
+    TypeInto(text2, QStringLiteral("0"));
+    QMessageBox* message = window.faultMessage();
+    QTRY_VERIFY(message->isVisible());
+    QCOMPARE(message->windowTitle(), QStringLiteral("Hesap Hatası"));
+    QCOMPARE(message->buttons().size(), 1);
+    QCOMPARE(message->buttons().value(0)->text(), QStringLiteral("Tamam"));
+    for (Ctl c : {Ctl::Text2, Ctl::Label36, Ctl::Combo2, Ctl::Label40}) {
+      QWidget* w = window.widget(c);
+      QRect shown(w->mapToGlobal(QPoint(0, 0)), w->size());
+      QVERIFY(!message->frameGeometry().intersects(shown));
+    }
+    QTest::keyClick(text2, Qt::Key_Escape);
+    QVERIFY(!message->isVisible());
+    Keys(text2, QStringLiteral("0"));  // "00" overflows
+    QVERIFY(message->isVisible());
+    Keys(text2, QStringLiteral("7"));
+    QVERIFY(!message->isVisible());
+    QCOMPARE(QApplication::focusWidget(), text2);
+  }
 };
 
 const Register<FaultTest> registered;

@@ -72,6 +72,16 @@ void TypeInto(QWidget* field, const QString& keys) {
   Keys(field, keys);
 }
 
+QPalette DarkPalette() {
+  QPalette p(QColor(0x35, 0x35, 0x35));  // the window's grey, the rest derived
+  p.setColor(QPalette::Base, QColor(0x2d, 0x2d, 0x2d));
+  p.setColor(QPalette::Text, QColor(0xee, 0xee, 0xec));
+  p.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xec));
+  p.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xec));
+  p.setColor(QPalette::Highlight, QColor(0x35, 0x84, 0xe4));
+  return p;
+}
+
 namespace {
 
 // What the offscreen platform says whenever a window is raised, a popup grabs

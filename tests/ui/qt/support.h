@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QObject>
+#include <QPalette>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -54,6 +55,9 @@ void TypeInto(QWidget* field, const QString& keys);
 // Keeps the offscreen platform's expected complaints out of the output until
 // the first test class starts.
 void QuietenOffscreenPlatform();
+
+// A dark palette, as a dark desktop theme gives: light text on dark grey.
+QPalette DarkPalette();
 
 // The base of every window test: it clears the log before each test and keeps
 // the offscreen platform's expected complaints (it cannot raise a window or

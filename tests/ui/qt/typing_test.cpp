@@ -130,6 +130,17 @@ class TypingTest : public WindowTest {
     QCOMPARE(combo1->count(), 14);  // nothing was added to the list
     QCOMPARE(MismatchWithModel(window, form), QString());
   }
+
+  // Action: the program writes values longer than their boxes.
+  // Expected: each box shows the value's start, the cursor at the start.
+  void aLongProgramWriteShowsItsStart() {
+    Form1 form;
+    Form1Window window(form);
+    form.SetText(Ctl::Text10, "1234567890123456789");
+    QCOMPARE(Find<QLineEdit>(window, "Text10")->cursorPosition(), 0);
+    form.SetText(Ctl::Combo2, "1234567890123");
+    QCOMPARE(Find<QComboBox>(window, "Combo2")->lineEdit()->cursorPosition(), 0);
+  }
 };
 
 const Register<TypingTest> registered;
