@@ -150,6 +150,8 @@ class SessionTest : public WindowTest {
     QImage image = window.grab().toImage();
     QVERIFY(!image.isNull());
     QVERIFY(image.save(QStringLiteral(SELBRIN_SCREENSHOT)));
+    window.setPalette(DarkPalette());  // the same calculation on a dark desktop
+    QVERIFY(window.grab().toImage().save(QStringLiteral(SELBRIN_SCREENSHOT_DARK)));
   }
 };
 
