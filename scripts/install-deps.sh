@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev fonts-dejavu-core qt6-translations-l10n
   locales clang libclang-rt-14-dev clang-format
-  xvfb xauth libxcb1-dev
+  xvfb xauth libxcb1-dev libxcb-damage0-dev
   desktop-file-utils appstream dpkg-dev file
 )
 
