@@ -3,8 +3,8 @@
 #include <QApplication>
 
 #include "form/form1.h"
-#include "ui/application.h"
-#include "ui/form_window.h"
+#include "ui/qt/application.h"
+#include "ui/qt/form_window.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

@@ -6,7 +6,10 @@
 //
 // Prints one line: milliseconds from exec to the MapNotify of the program's
 // window, then VmRSS and VmHWM in KiB, read after the settle time (1000 ms by
-// default), then the processor time in milliseconds the program used. The
+// default), then the processor time in milliseconds the program used, then
+// milliseconds from exec to the last paint of the window within the settle
+// time (its last X DAMAGE event): a window that lays itself out again after it
+// is shown paints late, after its first paint. The
 // program is ended with SIGTERM (SIGKILL if it lingers) after the memory is read.
 // Exit status 0, or 1 when the window did not appear in time or the program
 // died first.
@@ -19,6 +22,7 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <xcb/damage.h>
 #include <xcb/xcb.h>
 
 #include <chrono>
@@ -88,6 +92,34 @@ double Stop(pid_t pid) {
   return Milliseconds(usage.ru_utime) + Milliseconds(usage.ru_stime);
 }
 
+// Watches the window for paints and returns the time from `start` to the last
+// one seen before `until`, or -1 when it painted none.
+double LastPaint(xcb_connection_t* c, xcb_window_t window, Clock::time_point start,
+                 Clock::time_point until) {
+  const xcb_query_extension_reply_t* damage = xcb_get_extension_data(c, &xcb_damage_id);
+  if (damage == nullptr || !damage->present) return -1;
+  XcbReply<xcb_damage_query_version_reply_t> version(xcb_damage_query_version_reply(
+      c, xcb_damage_query_version(c, XCB_DAMAGE_MAJOR_VERSION, XCB_DAMAGE_MINOR_VERSION), nullptr));
+  xcb_damage_damage_t id = xcb_generate_id(c);
+  xcb_damage_create(c, id, window, XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
+  xcb_flush(c);
+  int fd = xcb_get_file_descriptor(c);
+  double last = -1;
+  while (Clock::now() < until) {
+    std::unique_ptr<xcb_generic_event_t, FreeDeleter> event(xcb_poll_for_event(c));
+    if (!event) {
+      if (xcb_connection_has_error(c)) break;
+      pollfd p{fd, POLLIN, 0};
+      poll(&p, 1, 10);
+      continue;
+    }
+    if ((event->response_type & 0x7F) == damage->first_event + XCB_DAMAGE_NOTIFY) {
+      last = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    }
+  }
+  return last;
+}
+
 int Usage() {
   std::fprintf(stderr, "usage: selbrin-mapwait [--settle MS] [--timeout MS] PROGRAM [ARGS...]\n");
   return 2;
@@ -129,6 +161,7 @@ pid_t Launch(char** program, int x_fd) {
 
 struct Mapping {
   double map_ms = -1;  // from start to the map of the program's window; -1 for none
+  xcb_window_t window = XCB_WINDOW_NONE;
   bool exited = false;
 };
 
@@ -151,6 +184,7 @@ Mapping WaitForMap(xcb_connection_t* c, xcb_atom_t net_wm_pid, pid_t pid, Clock:
     auto* map = reinterpret_cast<xcb_map_notify_event_t*>(event.get());
     if (WindowPid(c, map->window, net_wm_pid) == pid) {
       m.map_ms = std::chrono::duration<double, std::milli>(mapped - start).count();
+      m.window = map->window;
     }
   }
   return m;
@@ -180,16 +214,19 @@ int main(int argc, char** argv) {
     return 1;
   }
   Mapping m = WaitForMap(c, net_wm_pid, pid, start, options->timeout_ms);
-  xcb_disconnect(c);
   if (m.map_ms < 0) {
+    xcb_disconnect(c);
     std::fprintf(stderr, "selbrin-mapwait: no window from %s\n", program[0]);
     if (!m.exited) Stop(pid);
     return 1;
   }
 
-  std::this_thread::sleep_for(std::chrono::milliseconds(options->settle_ms));
+  // The paints come in the settle time; the memory is read at its end.
+  double paint_ms =
+      LastPaint(c, m.window, start, Clock::now() + std::chrono::milliseconds(options->settle_ms));
+  xcb_disconnect(c);
   auto [rss, hwm] = Memory(pid);
   double cpu_ms = Stop(pid);
-  std::printf("%.1f %ld %ld %.1f\n", m.map_ms, rss, hwm, cpu_ms);
+  std::printf("%.1f %ld %ld %.1f %.1f\n", m.map_ms, rss, hwm, cpu_ms, paint_ms);
   return 0;
 }

@@ -8,7 +8,8 @@
 # Starts a private Xvfb on a free display, then, after one warm-up run of each,
 # starts PROGRAM and the bare window RUNS times each (10 by default, taking
 # turns), and for every run takes the time from exec to the MapNotify of the
-# window and, one second later, VmRSS and VmHWM; also the processor time the
+# window, the time to its last paint (X DAMAGE events) within the next second
+# (a window that settles paints once), and then VmRSS and VmHWM; also the processor time the
 # program used, which the machine's other work disturbs less than the clock.
 # Prints min, median and max.
 # The probe (selbrin-mapwait) and the bare window (selbrin-bare-window) are
@@ -87,6 +88,7 @@ printf '%-28s %7s %7s %7s\n' "" min median max
 for run in selbrin bare; do
   if [ "$run" = selbrin ]; then echo "$(basename "$program")"; else echo "bare Qt window"; fi
   printf '  %-26s %s\n' "exec to mapped window, ms" "$(stats "$run" 1)"
+  printf '  %-26s %s\n' "exec to last paint, ms" "$(stats "$run" 5)"
   printf '  %-26s %s\n' "VmRSS after 1 s, MiB" "$(stats "$run" 2 0.0009765625)"
   printf '  %-26s %s\n' "VmHWM, MiB" "$(stats "$run" 3 0.0009765625)"
   printf '  %-26s %s\n' "processor time, ms" "$(stats "$run" 4)"

@@ -5,6 +5,7 @@
 #   share/applications/io.github.selbrin.Selbrin.desktop
 #   share/metainfo/io.github.selbrin.Selbrin.metainfo.xml
 #   share/icons/hicolor/{32x32,256x256,scalable}/apps/io.github.selbrin.Selbrin.{png,svg}
+#   share/doc/selbrin/copyright
 #
 # Only the calculator is installed: the scenario runner, the benchmarks and the
 # tests stay in the build folder.
@@ -22,6 +23,8 @@ install(DIRECTORY ${SELBRIN_DATA}/icons/hicolor
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons
         FILES_MATCHING PATTERN "${SELBRIN_APP_ID}.png" PATTERN "${SELBRIN_APP_ID}.svg")
 
+install(FILES ${SELBRIN_DATA}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/selbrin)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME selbrin)
 set(CPACK_PACKAGE_VERSION ${SELBRIN_VERSION_TEXT})
@@ -32,6 +35,9 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own texts in Turkish (edit menus, message buttons) on a Turkish desktop;
+# dpkg-shlibdeps adds the libraries to this.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
 # The long description; cpack puts the summary above it and indents it.
 set(CPACK_PACKAGE_DESCRIPTION
     "Selbrin sizes the V-belt drive between an electric motor and the screw of a

@@ -7,9 +7,9 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libgl-dev fonts-dejavu-core
+  qt6-base-dev libgl-dev fonts-dejavu-core qt6-translations-l10n
   locales clang libclang-rt-14-dev clang-format-14
-  xvfb xauth libxcb1-dev
+  xvfb xauth libxcb1-dev libxcb-damage0-dev
   desktop-file-utils appstream dpkg-dev file
 )
 

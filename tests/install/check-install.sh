@@ -20,6 +20,7 @@ fail() {
 
 expected="bin/selbrin
 share/applications/$id.desktop
+share/doc/selbrin/copyright
 share/icons/hicolor/256x256/apps/$id.png
 share/icons/hicolor/32x32/apps/$id.png
 share/icons/hicolor/scalable/apps/$id.svg
@@ -42,6 +43,9 @@ desktop=$prefix/share/applications/$id.desktop
 desktop-file-validate "$desktop" || fail "the desktop entry is not valid"
 grep -qx 'Exec=selbrin' "$desktop" || fail "the desktop entry does not start bin/selbrin"
 grep -qx "Icon=$id" "$desktop" || fail "the desktop entry does not name the installed icon"
+# The window's class on X11 is the application's name; docks match it to the entry.
+grep -qx 'StartupWMClass=Selbrin' "$desktop" || fail "the desktop entry does not name the window class"
+grep -q '^License: MIT' "$prefix/share/doc/selbrin/copyright" || fail "the copyright file names no MIT licence"
 
 metainfo=$prefix/share/metainfo/$id.metainfo.xml
 appstreamcli validate --no-net "$metainfo" >/dev/null ||
@@ -50,5 +54,6 @@ grep -q "<id>$id</id>" "$metainfo" || fail "the metainfo has another id"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
   fail "the metainfo does not launch the installed desktop entry"
 grep -q '<binary>selbrin</binary>' "$metainfo" || fail "the metainfo does not provide bin/selbrin"
+grep -q '<project_license>MIT</project_license>' "$metainfo" || fail "the metainfo names no MIT licence"
 grep -q '<release version="1.00"' "$metainfo" || fail "the metainfo does not list release 1.00"
 echo "install: all files in place and valid"

@@ -5,7 +5,7 @@
 #include <QStringList>
 
 #include "form/form1.h"
-#include "ui/form_window.h"
+#include "ui/qt/form_window.h"
 
 namespace selbrin::ui {
 

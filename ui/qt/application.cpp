@@ -1,8 +1,11 @@
-#include "ui/application.h"
+#include "ui/qt/application.h"
 
 #include <QApplication>
 #include <QImageReader>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QPixmap>
+#include <QTranslator>
 
 // The resources are linked from a static library, so they are registered by hand.
 static void InitResources() { Q_INIT_RESOURCE(selbrin); }
@@ -22,11 +25,24 @@ QIcon ApplicationIcon() {
   return QIcon(QPixmap::fromImage(reader.read()));
 }
 
+QTranslator* LoadQtTranslation(QApplication& app, const QLocale& locale) {
+  if (locale.language() != QLocale::Turkish) return nullptr;
+  auto* translator = new QTranslator(&app);
+  if (!translator->load(QLocale(QLocale::Turkish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    delete translator;
+    return nullptr;
+  }
+  QApplication::installTranslator(translator);
+  return translator;
+}
+
 void PrepareApplication(QApplication& app) {
   QApplication::setApplicationName(QStringLiteral("Selbrin"));
   QApplication::setApplicationVersion(QStringLiteral(SELBRIN_VERSION_TEXT));
   QApplication::setDesktopFileName(QString::fromLatin1(kAppId));
   app.setWindowIcon(ApplicationIcon());
+  LoadQtTranslation(app, QLocale::system());
 }
 
 }  // namespace selbrin::ui

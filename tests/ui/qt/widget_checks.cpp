@@ -1,4 +1,4 @@
-#include "tests/ui/widget_checks.h"
+#include "tests/ui/qt/widget_checks.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

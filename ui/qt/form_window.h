@@ -25,9 +25,12 @@
 
 #include "form/form1.h"
 
+class QKeyEvent;
 class QMessageBox;
 
 namespace selbrin::ui {
+
+class FaultBox;
 
 class Form1Window : public QWidget {
   Q_OBJECT
@@ -48,15 +51,16 @@ class Form1Window : public QWidget {
   double scale() const { return scale_; }
 
   // The window that reports arithmetic faults; null until the first fault.
-  QMessageBox* faultMessage() const { return fault_message_; }
+  QMessageBox* faultMessage() const;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void CreateControls();
-  QWidget* CreateControl(Ctl c);
   void ConnectControl(Ctl c);
+  void ConnectCombo(Ctl c);
   void Place();
   void ChainTabOrder();
   void UpdateOptionTabStop();
@@ -64,15 +68,20 @@ class Form1Window : public QWidget {
 
   // Copies the model's state of `c` into its widget, signals blocked.
   void ShowControl(Ctl c);
+  void ShowCombo(Ctl c);
   // Runs one user action on the model, then makes the touched widget agree with
-  // the model again, reports a fault and closes the window when the program ended.
+  // the model again, reports a fault (or closes the report of an earlier one)
+  // and closes the window when the program ended.
   void Act(Ctl touched, const std::function<std::optional<FaultKind>()>& action);
-  void ReportFault(FaultKind kind);
+  // The keys the window gives a meaning of its own; true when `key` was used.
+  bool HandleKey(QObject* watched, const QKeyEvent& key);
+  bool MoveInOptionGroup(QObject* watched, int key);
+  bool CopyResultSelection() const;
 
   Form1& form_;
   std::array<QWidget*, kControlCount> widgets_{};
   double scale_ = 1.0;
-  QMessageBox* fault_message_ = nullptr;
+  FaultBox* fault_box_ = nullptr;
 };
 
 }  // namespace selbrin::ui

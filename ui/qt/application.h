@@ -5,6 +5,8 @@
 #include <QIcon>
 
 class QApplication;
+class QLocale;
+class QTranslator;
 
 namespace selbrin::ui {
 
@@ -14,7 +16,13 @@ inline constexpr char kAppId[] = "io.github.selbrin.Selbrin";
 // Two pulleys and a belt: the 32 x 32 image.
 QIcon ApplicationIcon();
 
-// Names the application and gives it its icon. Call once, before the window.
+// Loads Qt's own Turkish texts (edit menus, message buttons) when `locale` is
+// Turkish; the form's captions are Turkish in every language. Returns the
+// installed translator, owned by `app`, or null.
+QTranslator* LoadQtTranslation(QApplication& app, const QLocale& locale);
+
+// Names the application, gives it its icon and, on a Turkish desktop, Qt's
+// Turkish texts. Call once, before the window.
 void PrepareApplication(QApplication& app);
 
 }  // namespace selbrin::ui

@@ -1,0 +1,101 @@
+// The rules every face shares: the fault message, what a screen reader reads,
+// the pixel geometry and the keyboard.
+#include <gtest/gtest.h>
+
+#include "ui/common/fault_message.h"
+#include "ui/common/geometry.h"
+#include "ui/common/keyboard.h"
+#include "ui/common/reading.h"
+
+namespace selbrin::face {
+namespace {
+
+TEST(FaultMessageTest, NamesWhatTheUserWasDoingAndTheKind) {
+  struct Row {
+    Ctl acted_on;
+    FaultKind kind;
+    const char* text;
+  };
+  const Row rows[] = {
+      {Ctl::Text2, FaultKind::Overflow, "Vida Deviri: Taşma"},
+      {Ctl::Text11, FaultKind::InvalidArgument, "Kayış Boyu: Geçersiz değer"},
+      {Ctl::Combo3, FaultKind::DivisionByZero, "Vida Kasnağı Çapı: Sıfıra bölme"},
+      {Ctl::Command1, FaultKind::DivisionByZero, "Hesapla: Sıfıra bölme"},
+      {Ctl::chk4kutup, FaultKind::Overflow, "4 Kutuplu: Taşma"},
+      {Ctl::Option1_6, FaultKind::Overflow, "Kayış SPB: Taşma"},
+  };
+  for (const Row& row : rows) EXPECT_EQ(FaultText(row.acted_on, row.kind), row.text);
+}
+
+TEST(FaultMessageTest, ClosesByEscOrByTheNextActionWithoutAFault) {
+  FaultMessage m;
+  EXPECT_FALSE(m.Escape());  // nothing to close: Esc is left to the form
+  m.ActionEnded(Ctl::Text2, FaultKind::DivisionByZero);
+  EXPECT_TRUE(m.shown());
+  m.ActionEnded(Ctl::Text2, FaultKind::Overflow);  // the same message, new text
+  EXPECT_EQ(m.text(), "Vida Deviri: Taşma");
+  EXPECT_TRUE(m.Escape());
+  EXPECT_FALSE(m.shown());
+  m.ActionEnded(Ctl::Text11, FaultKind::Overflow);
+  m.ActionEnded(Ctl::Text2, std::nullopt);
+  EXPECT_FALSE(m.shown());
+}
+
+TEST(ReadingTest, ADisplayReadsCaptionValueAndUnit) {
+  EXPECT_EQ(DisplayReading(Ctl::Label31, "2940"), "Motor Deviri: 2940 d/dk");
+  EXPECT_EQ(DisplayReading(Ctl::Label36, "4.00"), "Devir Oranı (i): 4.00");  // no unit
+  EXPECT_EQ(DisplayReading(Ctl::Label31, ""), "Motor Deviri (d/dk)");
+}
+
+TEST(GeometryTest, EdgesAreRoundedSoNeighboursStillTouch) {
+  // Label31 ends at 1935 twips and its neighbour Label4 starts at 2040.
+  EXPECT_EQ(PlaceAt(Def(Ctl::Label31).geometry, 1.0), (PixelRect{80, 16, 49, 19}));
+  EXPECT_EQ(PlaceAt({0, 0, 1000, 1000}, 1.25), (PixelRect{0, 0, 83, 83}));
+  EXPECT_EQ(PlaceAt({1000, 0, 1000, 1000}, 1.25), (PixelRect{83, 0, 84, 83}));
+  EXPECT_EQ(ClientAreaAt(1.0), (PixelRect{0, 0, 475, 316}));
+  EXPECT_EQ(ClientAreaAt(2.0), (PixelRect{0, 0, 950, 632}));
+}
+
+TEST(GeometryTest, TheScaleMakesRoomForTheContentAndNeverShrinks) {
+  EXPECT_DOUBLE_EQ(ScaleToFit({0, 0, 1500, 300}, 50, 10), 1.0);
+  EXPECT_DOUBLE_EQ(ScaleToFit({0, 0, 1500, 300}, 150, 10), 1.5);
+  EXPECT_DOUBLE_EQ(ScaleToFit({0, 0, 1500, 300}, 50, 40), 2.0);
+}
+
+TEST(GeometryTest, AWindowIsCentredOrKeptAtTheTopLeft) {
+  const PixelRect area{0, 30, 1280, 770};
+  EXPECT_EQ(CentreIn(area, 480, 350), (PixelRect{400, 240, 480, 350}));
+  EXPECT_EQ(CentreIn(area, 1300, 700), (PixelRect{0, 65, 1300, 700}));  // too wide only
+  EXPECT_EQ(CentreIn(area, 1300, 800), (PixelRect{0, 30, 1300, 800}));
+}
+
+TEST(GeometryTest, TheFaultMessageStandsBesideTheForm) {
+  const PixelRect area{0, 0, 1280, 800};
+  EXPECT_EQ(PlaceBeside({400, 200, 480, 350}, area, 200, 100), (PixelRect{888, 200, 200, 100}));
+  EXPECT_EQ(PlaceBeside({1000, 200, 270, 350}, area, 200, 100), (PixelRect{792, 200, 200, 100}));
+  EXPECT_EQ(PlaceBeside({0, 0, 1280, 600}, area, 200, 100), (PixelRect{0, 608, 200, 100}));
+  EXPECT_EQ(PlaceBeside({0, 0, 1280, 800}, area, 200, 100), (PixelRect{1080, 700, 200, 100}));
+}
+
+TEST(KeyboardTest, ArrowsMoveThroughTheOptionGroupAndWrapAround) {
+  EXPECT_EQ(OptionAfterArrow(3, Arrow::Right), 4);
+  EXPECT_EQ(OptionAfterArrow(3, Arrow::Down), 4);
+  EXPECT_EQ(OptionAfterArrow(3, Arrow::Left), 2);
+  EXPECT_EQ(OptionAfterArrow(3, Arrow::Up), 2);
+  EXPECT_EQ(OptionAfterArrow(7, Arrow::Down), 0);
+  EXPECT_EQ(OptionAfterArrow(0, Arrow::Up), 7);
+  EXPECT_EQ(OptionTabStop(std::nullopt), 0);
+  EXPECT_EQ(OptionTabStop(5), 5);
+}
+
+TEST(KeyboardTest, TabFollowsTheTabIndexThroughEveryInput) {
+  std::vector<Ctl> order = TabOrder();
+  ASSERT_EQ(order.size(), 23u);  // 3 check boxes, 3 combos, 7 text boxes, 8 options, 2 buttons
+  EXPECT_EQ(order.front(), Ctl::Text2);
+  for (std::size_t i = 1; i < order.size(); ++i) {
+    EXPECT_LT(Def(order[i - 1]).tab_index, Def(order[i]).tab_index);
+  }
+}
+
+}  // namespace
+}  // namespace selbrin::face

@@ -1,0 +1,98 @@
+// The message that reports an arithmetic fault.
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTest>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "form/form1.h"
+#include "tests/support/invariants.h"
+#include "tests/ui/qt/support.h"
+#include "tests/ui/qt/widget_checks.h"
+
+namespace selbrin::ui {
+namespace {
+
+class FaultTest : public WindowTest {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  // A fault names its kind in one message window that leaves the keyboard with
+  // the field being typed in; a later fault reuses the window.
+  void aFaultIsReportedWithoutTakingTheFocus() {
+    Form1 form(RecordingRouting());
+    Form1Window window(form);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto* text2 = Find<QLineEdit>(window, "Text2");
+    text2->setFocus();
+    QTest::keyClicks(text2, QStringLiteral("0"));
+    QMessageBox* message = window.faultMessage();
+    QVERIFY(message != nullptr);
+    QTRY_VERIFY(message->isVisible());
+    QCOMPARE(message->text(), QStringLiteral("Vida Deviri: Sıfıra bölme"));
+    QCOMPARE(QApplication::focusWidget(), text2);
+    QCOMPARE(QApplication::activeWindow(), &window);
+    // Writes before the fault are kept; the step after it did not run.
+    QCOMPARE(Find<QLabel>(window, "Label36")->text(), QStringLiteral("<0>"));
+    QCOMPARE(Find<QLabel>(window, "Label40")->text(), QString());
+
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("0"));
+    QCOMPARE(window.faultMessage(), message);
+    QCOMPARE(message->text(), QStringLiteral("Vida Deviri: Taşma"));
+    QCOMPARE(window.findChildren<QMessageBox*>().size(), 1);
+
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("7"));  // still usable
+    QCOMPARE(Find<QLabel>(window, "Label40")->text(), QStringLiteral("007"));
+    QCOMPARE(MismatchWithModel(window, form), QString());
+  }
+
+  // State: a fault reported while typing in Text2.
+  // Action: Esc; then another fault and a keystroke that ends without one.
+  // Expected: Turkish title and button, the box beside Text2 and its results,
+  // closed by Esc and by the good keystroke, the focus in Text2 throughout.
+  void theFaultMessageIsTurkishAndClosesByEscOrTheNextGoodAction() {
+    Form1 form(RecordingRouting());
+    Form1Window window(form);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto* text2 = Find<QLineEdit>(window, "Text2");
+    TypeInto(text2, QStringLiteral("0"));
+    QMessageBox* message = window.faultMessage();
+    QTRY_VERIFY(message->isVisible());
+    QCOMPARE(message->windowTitle(), QStringLiteral("Hesap Hatası"));
+    QCOMPARE(message->buttons().size(), 1);
+    QCOMPARE(message->buttons().value(0)->text(), QStringLiteral("Tamam"));
+    for (Ctl c : {Ctl::Text2, Ctl::Label36, Ctl::Combo2, Ctl::Label40}) {
+      QWidget* w = window.widget(c);
+      QRect shown(w->mapToGlobal(QPoint(0, 0)), w->size());
+      QVERIFY(!message->frameGeometry().intersects(shown));
+    }
+    QTest::keyClick(text2, Qt::Key_Escape);
+    QVERIFY(!message->isVisible());
+    Keys(text2, QStringLiteral("0"));  // "00" overflows
+    QVERIFY(message->isVisible());
+    Keys(text2, QStringLiteral("7"));
+    QVERIFY(!message->isVisible());
+    QCOMPARE(QApplication::focusWidget(), text2);
+  }
+};
+
+const Register<FaultTest> registered;
+
+}  // namespace
+}  // namespace selbrin::ui
+
+#include "fault_test.moc"

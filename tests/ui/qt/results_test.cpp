@@ -1,0 +1,122 @@
+// The display fields: read, selected, copied and heard by a screen reader.
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTest>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QTimer>
+#include "form/form1.h"
+#include "tests/support/invariants.h"
+#include "tests/ui/qt/support.h"
+#include "tests/ui/qt/widget_checks.h"
+
+namespace selbrin::ui {
+namespace {
+
+class ResultsTest : public WindowTest {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  // A screen reader hears each input by its caption and unit, and a display by
+  // its caption, value and unit.
+  void fieldsAreNamedForScreenReaders() {
+    Form1 form(RecordingRouting());
+    Form1Window window(form);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    form.SetCaption(Ctl::Label31, "2940");
+    QAccessibleInterface* display =
+        QAccessible::queryAccessibleInterface(window.widget(Ctl::Label31));
+    QCOMPARE(display->text(QAccessible::Name), QStringLiteral("Motor Deviri: 2940 d/dk"));
+    QCOMPARE(display->text(QAccessible::Value), QStringLiteral("2940"));
+    form.SetCaption(Ctl::Label31, "1470");  // and after every change
+    QCOMPARE(display->text(QAccessible::Name), QStringLiteral("Motor Deviri: 1470 d/dk"));
+    QVERIFY(display->state().readOnly);
+    QCOMPARE(
+        QAccessible::queryAccessibleInterface(window.widget(Ctl::Text2))->text(QAccessible::Name),
+        QStringLiteral("Vida Deviri (d/dk)"));
+    QCOMPARE(
+        QAccessible::queryAccessibleInterface(window.widget(Ctl::Combo1))->text(QAccessible::Name),
+        QStringLiteral("Motor Gücü (kW)"));
+    QCOMPARE(
+        QAccessible::queryAccessibleInterface(window.widget(Ctl::Label36))->text(QAccessible::Name),
+        QStringLiteral("Devir Oranı (i)"));
+  }
+
+  // State: the user is typing in Text2.  Action: a click on a result.
+  // Expected: the focus stays in Text2, and the result can still be selected.
+  void clickingAResultLeavesTheFocusWhereItWas() {
+    Form1 form;
+    Form1Window window(form);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.widget(Ctl::Text2)->setFocus();
+    QTest::mouseClick(window.widget(Ctl::Label36), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), window.widget(Ctl::Text2));
+    QVERIFY(Find<QLabel>(window, "Label36")->textInteractionFlags() & Qt::TextSelectableByMouse);
+  }
+
+  // State: a result shown.  Action: "Kopyala" from its context menu, then a
+  // mouse selection and Ctrl+C while the focus is in Text2.
+  // Expected: the clipboard holds the value, then the selected part.
+  void aResultCanBeCopied() {
+    Form1 form(RecordingRouting());
+    Form1Window window(form);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    form.SetCaption(Ctl::Label31, "2940");
+    auto* field = Find<QLabel>(window, "Label31");
+    QApplication::clipboard()->clear();
+    QString command;
+    QTimer::singleShot(0, [&command] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      if (menu == nullptr) return;
+      command = menu->actions().value(0)->text();
+      menu->actions().value(0)->trigger();
+      menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2),
+                            field->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(field, &event);
+    QCOMPARE(command, QStringLiteral("Kopyala"));
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("2940"));
+
+    field->setSelection(1, 2);
+    window.widget(Ctl::Text2)->setFocus();
+    QTest::keyClick(window.widget(Ctl::Text2), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("94"));
+  }
+
+  // State: a belt speed too long for its field, then a short one.
+  // Expected: the whole value in the tooltip, then no tooltip.
+  void aValueThatDoesNotFitShowsInItsTooltip() {
+    Form1 form(RecordingRouting());
+    Form1Window window(form);
+    form.SetCaption(Ctl::Label40, "1047.123456");
+    QCOMPARE(window.widget(Ctl::Label40)->toolTip(), QStringLiteral("1047.123456"));
+    form.SetCaption(Ctl::Label40, "12");
+    QCOMPARE(window.widget(Ctl::Label40)->toolTip(), QString());
+  }
+};
+
+const Register<ResultsTest> registered;
+
+}  // namespace
+}  // namespace selbrin::ui
+
+#include "results_test.moc"

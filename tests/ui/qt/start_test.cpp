@@ -1,0 +1,197 @@
+// The window as it opens: title, placement, tab order and the room every
+// control has for its text.
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTest>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <QTranslator>
+#include "form/form1.h"
+#include "tests/support/invariants.h"
+#include "tests/ui/qt/support.h"
+#include "tests/ui/qt/widget_checks.h"
+#include "ui/common/geometry.h"
+#include "ui/qt/application.h"
+
+namespace selbrin::ui {
+namespace {
+
+class StartTest : public WindowTest {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void opensAsTheFormDescribesIt() {
+    Form1 form;
+    Form1Window window(form);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    QCOMPARE(window.windowTitle(), QStringLiteral(" Selbrin"));
+    QCOMPARE(window.minimumSize(), window.maximumSize());  // the user cannot resize it
+    QVERIFY(!(window.windowFlags() & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(window.windowFlags() & Qt::WindowCloseButtonHint);
+    QVERIFY(!window.windowIcon().isNull());
+    QPoint centre = window.screen()->availableGeometry().center();
+    // Centred, give or take the window frame, which is not known before showing.
+    QVERIFY((window.geometry().center() - centre).manhattanLength() <= 8);
+    QCOMPARE(QApplication::focusWidget(), window.widget(Ctl::Text2));
+    QCOMPARE(MismatchWithModel(window, form), QString());
+
+    QCOMPARE(Find<QLabel>(window, "Label16")->toolTip(), QStringLiteral("ContiTech"));
+    QCOMPARE(Find<QLabel>(window, "Label41")->toolTip(), QStringLiteral("En çok 50 m/sn"));
+    QCOMPARE(Find<QComboBox>(window, "Combo1")->count(), 14);
+    QCOMPARE(Find<QComboBox>(window, "Combo1")->itemText(0), QStringLiteral("7.5"));
+    QCOMPARE(Find<QComboBox>(window, "Combo3")->itemText(26), QStringLiteral("500"));
+    QVERIFY(Find<QCheckBox>(window, "chkC2")->isChecked());
+    QVERIFY(Find<QRadioButton>(window, "Option1_6")->isChecked());
+  }
+
+  void tabGoesThroughTheFocusableControlsInTableOrder() {
+    Form1 form;
+    Form1Window window(form);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    // The option group is one stop, on its selected button ("SPB" at start).
+    const QStringList expected{"Text2",    "Option1_6", "Text9",  "chkKompakt", "Text5",
+                               "Text10",   "Text11",    "Text12", "Text13",     "Command1",
+                               "Command3", "chk4kutup", "Combo1", "Combo2",     "Combo3",
+                               "chkC2",    "Text2"};
+    QStringList seen;
+    QWidget* w = window.widget(Ctl::Text2);
+    for (int i = 0; i < expected.size(); ++i) {
+      seen << w->objectName();
+      do {
+        w = w->nextInFocusChain();
+      } while (w->objectName().isEmpty() || !(w->focusPolicy() & Qt::TabFocus));
+    }
+    QCOMPARE(seen, expected);
+  }
+
+  // Every caption and list item fits its control whole, at the uniform scale,
+  // and the controls keep the table's proportions.
+  void noCaptionIsClipped() {
+    Form1 form;
+    Form1Window window(form);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QStringList clipped = ClippedTexts(window);
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
+    QVERIFY(window.scale() >= 1.0);
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+      const Twips& g = kControls[i].geometry;
+      QRect r = window.widget(static_cast<Ctl>(i))->geometry();
+      QVERIFY(std::abs(r.left() - g.left * window.scale() / 15) <= 1);
+      QVERIFY(std::abs(r.width() - g.width * window.scale() / 15) <= 1.5);
+    }
+    QVERIFY(std::abs(window.width() - 7125 * window.scale() / 15) <= 1);
+  }
+
+  void exitEndsTheProgram() {
+    Form1 form;
+    Form1Window window(form);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::mouseClick(Find<QPushButton>(window, "Command3"), Qt::LeftButton);
+    QVERIFY(form.ended());
+    QVERIFY(!window.isVisible());
+  }
+
+  // State: a 4-pole 30 kW motor and a 450 mm screw pulley picked.
+  // Action: 6000 rpm typed into Text2 (the motor pulley becomes 1856), then a wait.
+  // Expected: every combo box keeps the table's geometry and shows its value whole.
+  void comboBoxesKeepTheirGeometryAndShowFourDigits() {
+    Form1 form;
+    Form1Window window(form);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    ClickButton(Find<QCheckBox>(window, "chk4kutup"));
+    PickFromPopup(Find<QComboBox>(window, "Combo1"), kPower30kW);
+    auto* combo3 = Find<QComboBox>(window, "Combo3");
+    PickFromPopup(combo3, combo3->findText(QStringLiteral("450")));
+    TypeInto(window.widget(Ctl::Text2), QStringLiteral("6000"));
+    QTest::qWait(100);
+    QCOMPARE(Find<QComboBox>(window, "Combo2")->currentText(), QStringLiteral("1856"));
+    for (Ctl c : {Ctl::Combo1, Ctl::Combo2, Ctl::Combo3}) {
+      face::PixelRect r = face::PlaceAt(Def(c).geometry, window.scale());
+      QCOMPARE(window.widget(c)->geometry(), QRect(r.left, r.top, r.width, r.height));
+    }
+    QStringList clipped = ClippedTexts(window).filter(QStringLiteral("Combo"));
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
+  }
+
+  // State: a font so large that the form is bigger than the screen.
+  // Action: the window is shown.  Expected: its frame starts at the top-left
+  // corner of the available area, so the title bar can be reached.
+  void aFormLargerThanTheScreenKeepsItsTitleBarOnIt() {
+    const QFont normal = QApplication::font();
+    QFont big = normal;
+    big.setPointSize(normal.pointSize() * 3);
+    QApplication::setFont(big);
+    Form1 form;
+    Form1Window window(form);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QApplication::setFont(normal);
+    QRect area = window.screen()->availableGeometry();
+    QVERIFY(window.frameGeometry().width() > area.width());
+    QCOMPARE(window.frameGeometry().topLeft(), area.topLeft());
+  }
+
+  // State: a light or a dark palette.  Action: the window is drawn.
+  // Expected: a display field sits on the form's background, an input on the
+  // background of a box to type in, and the two differ.
+  void displaysLookReadOnlyAndInputsEditableInAnyPalette_data() {
+    QTest::addColumn<QPalette>("palette");
+    QTest::newRow("light") << QApplication::palette();
+    QTest::newRow("dark") << DarkPalette();
+  }
+
+  void displaysLookReadOnlyAndInputsEditableInAnyPalette() {
+    QFETCH(QPalette, palette);
+    Form1 form;
+    Form1Window window(form);
+    window.setPalette(palette);
+    QImage image = window.grab().toImage();
+    auto inside = [&](Ctl c) {
+      QRect r = window.widget(c)->geometry();
+      return image.pixelColor(r.right() - 4, r.center().y());
+    };
+    QCOMPARE(inside(Ctl::Label31), palette.color(QPalette::Window));
+    QCOMPARE(inside(Ctl::Text2), palette.color(QPalette::Base));
+    QVERIFY(palette.color(QPalette::Window) != palette.color(QPalette::Base));
+  }
+
+  // State: a Turkish desktop.  Action: Qt's own texts are loaded.
+  // Expected: an edit field's menu reads Turkish; another language loads nothing.
+  void qtTextsAreTurkishOnATurkishDesktop() {
+    auto* app = static_cast<QApplication*>(QCoreApplication::instance());
+    QCOMPARE(LoadQtTranslation(*app, QLocale(QLocale::English)), nullptr);
+    QTranslator* turkish = LoadQtTranslation(*app, QLocale(QLocale::Turkish));
+    QVERIFY(turkish != nullptr);
+    QString undo = QCoreApplication::translate("QLineEdit", "&Undo");
+    QApplication::removeTranslator(turkish);
+    delete turkish;
+    QVERIFY2(undo != QStringLiteral("&Undo"), qPrintable(undo));
+  }
+};
+
+const Register<StartTest> registered;
+
+}  // namespace
+}  // namespace selbrin::ui
+
+#include "start_test.moc"

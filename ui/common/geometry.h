@@ -1,0 +1,42 @@
+// Where each control stands in pixels. The control table's geometry is in twips,
+// drawn at 15 twips per pixel at scale 1; a face picks one scale for the whole
+// form (the smallest, not below 1, at which every caption fits) and places every
+// control at it.
+#pragma once
+
+#include "form/controls.h"
+
+namespace selbrin::face {
+
+inline constexpr double kTwipsPerPixel = 15.0;
+
+struct PixelRect {
+  int left, top, width, height;
+  bool operator==(const PixelRect&) const = default;
+};
+
+// The pixel at which a twips coordinate falls at `scale`.
+int ToPixels(int twips, double scale);
+
+// The control's rectangle at `scale`. Each edge is rounded, rather than each
+// size, so neighbours that touch in the table touch on screen.
+PixelRect PlaceAt(const Twips& geometry, double scale);
+
+// The window's client area at `scale`.
+PixelRect ClientAreaAt(double scale);
+
+// The least scale at which a control of `geometry` has room for a content of
+// `width` x `height` pixels; never below 1.
+double ScaleToFit(const Twips& geometry, int width, int height);
+
+// Where a window of `frame` size goes in the screen's `available` area: centred
+// while it fits; a window larger than the area starts at the area's top-left
+// corner in that direction, so its title bar stays on the screen.
+PixelRect CentreIn(const PixelRect& available, int width, int height);
+
+// Where the fault message of `width` x `height` goes: beside the form's
+// `frame`, right of it, else left, else below, else above, so it hides none of
+// the form; inside the form's bottom-right corner when the screen has no room.
+PixelRect PlaceBeside(const PixelRect& frame, const PixelRect& available, int width, int height);
+
+}  // namespace selbrin::face

@@ -1,0 +1,23 @@
+// What the faces say about controls beyond their captions: what a screen reader
+// reads for a field, and the texts of the commands every face offers.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "form/controls.h"
+
+namespace selbrin::face {
+
+// The command that copies a display field's value.
+inline constexpr std::string_view kCopyCommand = "Kopyala";
+
+// What a screen reader reads for an input or display with no value: its
+// caption and unit, "Motor Deviri (d/dk)".
+inline std::string InputReading(Ctl c) { return AccessibleName(c); }
+
+// What a screen reader reads for a display field showing `value`: caption,
+// value and unit, "Motor Deviri: 2940 d/dk"; without a value, as an input.
+std::string DisplayReading(Ctl c, std::string_view value);
+
+}  // namespace selbrin::face

@@ -1,0 +1,123 @@
+#include "ui/qt/display_field.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QPainter>
+#include <mutex>
+
+#include "ui/common/reading.h"
+
+namespace selbrin::ui {
+namespace {
+
+// A label's own accessible interface names it by its text, or by its accessible
+// name with no value at all; a display field needs both.
+class DisplayFieldAccessible : public QAccessibleWidget {
+ public:
+  explicit DisplayFieldAccessible(DisplayField* field)
+      : QAccessibleWidget(field, QAccessible::StaticText) {}
+
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Value) return static_cast<const QLabel*>(widget())->text();
+    return QAccessibleWidget::text(t);
+  }
+
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    s.readOnly = true;
+    s.selectableText = true;
+    return s;
+  }
+};
+
+QAccessibleInterface* DisplayFieldFactory(const QString& class_name, QObject* object) {
+  if (class_name == QLatin1String(DisplayField::staticMetaObject.className()) &&
+      object->isWidgetType()) {
+    return new DisplayFieldAccessible(static_cast<DisplayField*>(object));
+  }
+  return nullptr;
+}
+
+// The share of the text colour in the frame: a frame in the full text colour
+// glares on a dark background, one in the background colour vanishes.
+constexpr double kFrameTextShare = 0.45;
+
+QColor Mix(const QColor& a, const QColor& b, double share_of_b) {
+  return QColor::fromRgbF(static_cast<float>(a.redF() + (b.redF() - a.redF()) * share_of_b),
+                          static_cast<float>(a.greenF() + (b.greenF() - a.greenF()) * share_of_b),
+                          static_cast<float>(a.blueF() + (b.blueF() - a.blueF()) * share_of_b));
+}
+
+}  // namespace
+
+DisplayField::DisplayField(Ctl control, QWidget* parent) : QLabel(parent), control_(control) {
+  static std::once_flag factory_installed;
+  std::call_once(factory_installed, [] { QAccessible::installFactory(DisplayFieldFactory); });
+  setTextFormat(Qt::PlainText);
+  setFrameStyle(QFrame::Box | QFrame::Plain);
+  setLineWidth(1);
+  setIndent(2);
+  setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  // The form's own background, like a caption: only inputs sit on the
+  // background of a box the user types in.
+  setBackgroundRole(QPalette::Window);
+  setForegroundRole(QPalette::WindowText);
+  setTextInteractionFlags(Qt::TextSelectableByMouse);
+  // Selecting a result to copy it must not pull the focus out of the field the
+  // user is typing in.
+  setFocusPolicy(Qt::NoFocus);
+  setContextMenuPolicy(Qt::DefaultContextMenu);
+}
+
+void DisplayField::SetValue(const QString& text) {
+  if (text == this->text()) return;
+  setText(text);
+  setAccessibleName(QString::fromStdString(face::DisplayReading(control_, text.toStdString())));
+  UpdateToolTip();
+  if (QAccessible::isActive()) {
+    QAccessibleValueChangeEvent event(this, text);
+    QAccessible::updateAccessibility(&event);
+  }
+}
+
+bool DisplayField::CopySelection() const {
+  if (!hasSelectedText()) return false;
+  QApplication::clipboard()->setText(selectedText());
+  return true;
+}
+
+void DisplayField::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu menu(this);
+  QAction* copy = menu.addAction(
+      QString::fromUtf8(face::kCopyCommand.data(), static_cast<int>(face::kCopyCommand.size())));
+  copy->setEnabled(!text().isEmpty());
+  connect(copy, &QAction::triggered, this, [this] { QApplication::clipboard()->setText(text()); });
+  menu.exec(event->globalPos());
+}
+
+void DisplayField::resizeEvent(QResizeEvent* event) {
+  QLabel::resizeEvent(event);
+  UpdateToolTip();
+}
+
+void DisplayField::UpdateToolTip() {
+  int room = contentsRect().width() - indent();
+  bool fits = fontMetrics().horizontalAdvance(text()) <= room;
+  setToolTip(fits ? QString() : text());
+}
+
+// A plain frame is drawn in the text colour, which glares on a dark
+// background; it is drawn again in a colour between background and text.
+void DisplayField::paintEvent(QPaintEvent* event) {
+  QLabel::paintEvent(event);
+  QPainter painter(this);
+  const QPalette& p = palette();
+  painter.setPen(Mix(p.color(QPalette::Window), p.color(QPalette::WindowText), kFrameTextShare));
+  painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+}  // namespace selbrin::ui

@@ -1,0 +1,64 @@
+#include "ui/qt/fault_box.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+
+#include "ui/common/geometry.h"
+#include "ui/qt/widgets.h"
+
+namespace selbrin::ui {
+
+FaultBox::FaultBox(QWidget* form) : QObject(form), form_(form) {}
+
+void FaultBox::ActionEnded(Ctl acted_on, std::optional<FaultKind> fault) {
+  state_.ActionEnded(acted_on, fault);
+  Show();
+}
+
+bool FaultBox::Escape() {
+  bool closed = state_.Escape();
+  Show();
+  return closed;
+}
+
+void FaultBox::Create() {
+  box_ = new QMessageBox(QMessageBox::Warning, ToQt(face::kFaultTitle), QString(),
+                         QMessageBox::NoButton, form_);
+  box_->addButton(ToQt(face::kFaultButton), QMessageBox::AcceptRole);
+  box_->setObjectName(QStringLiteral("faultMessage"));
+  box_->setWindowModality(Qt::NonModal);
+  // A fault at a keystroke must not stop the user typing.
+  box_->setAttribute(Qt::WA_ShowWithoutActivating);
+  box_->setWindowFlag(Qt::WindowDoesNotAcceptFocus);
+  connect(box_, &QMessageBox::finished, this, [this] { state_.Dismiss(); });
+}
+
+void FaultBox::Show() {
+  if (!state_.shown()) {
+    if (box_ != nullptr) box_->hide();
+    return;
+  }
+  if (box_ == nullptr) Create();
+  box_->setText(ToQt(state_.text()));
+  box_->adjustSize();
+  PlaceBesideForm();
+  box_->show();
+  box_->raise();
+}
+
+void FaultBox::PlaceBesideForm() {
+  QScreen* screen = form_->screen();
+  if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  QRect f = form_->frameGeometry();
+  QRect a = screen->availableGeometry();
+  QSize size = box_->frameGeometry().size();
+  face::PixelRect r =
+      face::PlaceBeside({f.x(), f.y(), f.width(), f.height()},
+                        {a.x(), a.y(), a.width(), a.height()}, size.width(), size.height());
+  box_->move(r.left, r.top);
+}
+
+}  // namespace selbrin::ui

@@ -1,0 +1,176 @@
+#include "ui/qt/form_window.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QStringList>
+#include <algorithm>
+#include <vector>
+
+#include "ui/common/geometry.h"
+#include "ui/common/keyboard.h"
+#include "ui/qt/application.h"
+#include "ui/qt/display_field.h"
+#include "ui/qt/fault_box.h"
+#include "ui/qt/widgets.h"
+
+namespace selbrin::ui {
+
+// Every widget exists, empty, before the model is shown in it once; only then
+// does the window listen to the model and the user.
+Form1Window::Form1Window(Form1& form, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      form_(form),
+      fault_box_(new FaultBox(this)) {
+  setWindowTitle(ToQt(kFormCaption));
+  // A window shows the application's icon; it needs its own only when none is set.
+  if (QGuiApplication::windowIcon().isNull()) setWindowIcon(ApplicationIcon());
+  CreateControls();
+  for (std::size_t i = 0; i < kControls.size(); ++i) ShowControl(static_cast<Ctl>(i));
+  UpdateOptionTabStop();
+  Place();
+  ChainTabOrder();
+  CentreOnScreen();
+  widget(Ctl::Text2)->setFocus();
+  for (std::size_t i = 0; i < kControls.size(); ++i) ConnectControl(static_cast<Ctl>(i));
+  form_.SetListener([this](Ctl c) { ShowControl(c); });
+}
+
+Form1Window::~Form1Window() { form_.SetListener(nullptr); }
+
+QMessageBox* Form1Window::faultMessage() const { return fault_box_->box(); }
+
+void Form1Window::CreateControls() {
+  for (std::size_t i = 0; i < kControls.size(); ++i) {
+    QWidget* w = CreateWidget(form_, static_cast<Ctl>(i), this);
+    w->installEventFilter(this);
+    if (auto* combo = qobject_cast<QComboBox*>(w)) combo->lineEdit()->installEventFilter(this);
+    widgets_[i] = w;
+  }
+}
+
+void Form1Window::ConnectControl(Ctl c) {
+  QWidget* w = widget(c);
+  switch (Def(c).kind) {
+    case Kind::Label:
+    case Kind::Display:
+      break;
+    case Kind::TextBox:
+      connect(
+          static_cast<QLineEdit*>(w), &QLineEdit::textEdited, this,
+          [this, c](const QString& t) { Act(c, [&] { return form_.Edit(c, t.toStdString()); }); });
+      break;
+    case Kind::ComboBox:
+      ConnectCombo(c);
+      break;
+    case Kind::CheckBox:
+    case Kind::CommandButton:
+      connect(static_cast<QAbstractButton*>(w), &QAbstractButton::clicked, this,
+              [this, c] { Act(c, [&] { return form_.Click(c); }); });
+      break;
+    case Kind::OptionButton: {
+      int index = Def(c).index;
+      connect(static_cast<QAbstractButton*>(w), &QAbstractButton::clicked, this,
+              [this, c, index] { Act(c, [&] { return form_.Select(index); }); });
+      break;
+    }
+  }
+}
+
+// Typing into the field is an edit; after it the list's position follows the
+// text (the item equal to it, or none), so opening the list highlights no
+// other item for Enter to pick. A pick from the list is a click.
+void Form1Window::ConnectCombo(Ctl c) {
+  auto* combo = static_cast<QComboBox*>(widget(c));
+  connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this, c, combo](const QString& t) {
+    Act(c, [&] { return form_.Edit(c, t.toStdString()); });
+    int item = combo->findText(combo->currentText(), Qt::MatchExactly);
+    if (combo->currentIndex() == item) return;
+    const QSignalBlocker blocker(combo);
+    QLineEdit* field = combo->lineEdit();
+    QString text = field->text();
+    int cursor = field->cursorPosition();
+    combo->setCurrentIndex(item);
+    // Without a current item the opened list would highlight its first one.
+    if (item < 0) combo->view()->setCurrentIndex(QModelIndex());
+    field->setText(text);
+    field->setCursorPosition(cursor);
+  });
+  connect(combo, &QComboBox::activated, this,
+          [this, c](int item) { Act(c, [&] { return form_.Pick(c, item); }); });
+}
+
+// Lays the controls out at the table's geometry, all scaled by one factor: the
+// smallest (not below 1) at which every control shows its text whole in the
+// default font, so the form keeps its proportions on any font and screen.
+// Qt's pixels are device-independent: Qt applies the screen's device pixel
+// ratio on top of this scale.
+void Form1Window::Place() {
+  double scale = 1.0;
+  for (std::size_t i = 0; i < kControls.size(); ++i) {
+    QSize need = NeededSize(static_cast<Ctl>(i), widgets_[i]);
+    scale = std::max(scale, face::ScaleToFit(kControls[i].geometry, need.width(), need.height()));
+  }
+  scale_ = scale;
+  for (std::size_t i = 0; i < kControls.size(); ++i) {
+    face::PixelRect r = face::PlaceAt(kControls[i].geometry, scale);
+    widgets_[i]->setGeometry(r.left, r.top, r.width, r.height);
+  }
+  face::PixelRect client = face::ClientAreaAt(scale);
+  setFixedSize(client.width, client.height);
+}
+
+void Form1Window::ChainTabOrder() {
+  std::vector<Ctl> order = face::TabOrder();
+  for (std::size_t i = 1; i < order.size(); ++i) {
+    setTabOrder(widget(order[i - 1]), widget(order[i]));
+  }
+}
+
+// The option group is one tab stop, on its selected button (on the first when
+// none is selected), so Tab passes the group in one step and the arrow keys move
+// the selection from there, each move a click. A mouse click still focuses any
+// button.
+void Form1Window::UpdateOptionTabStop() {
+  std::optional<int> selected;
+  for (int i = 0; i < face::kOptionButtons && !selected; ++i) {
+    if (form_.OptionValue(i)) selected = i;
+  }
+  int stop = face::OptionTabStop(selected);
+  for (int i = 0; i < face::kOptionButtons; ++i) {
+    widget(Option(i))->setFocusPolicy(i == stop ? Qt::StrongFocus : Qt::ClickFocus);
+  }
+}
+
+// The frame, not only the client area, is centred in the screen's available
+// area; a frame larger than the area starts at its top-left corner, so the
+// title bar can always be reached. The frame is known only once the window is
+// shown, so this runs again then.
+void Form1Window::CentreOnScreen() {
+  QScreen* screen = this->screen();
+  if (screen == nullptr) return;
+  QRect a = screen->availableGeometry();
+  QRect frame = frameGeometry();
+  face::PixelRect r =
+      face::CentreIn({a.x(), a.y(), a.width(), a.height()}, frame.width(), frame.height());
+  move(r.left, r.top);
+}
+
+void Form1Window::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!event->spontaneous()) CentreOnScreen();
+}
+
+}  // namespace selbrin::ui

@@ -1,0 +1,165 @@
+// What the window does after start: it copies the model into the widgets, runs
+// the user's actions on the model and gives some keys a meaning of its own.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QStringList>
+
+#include "ui/common/keyboard.h"
+#include "ui/qt/display_field.h"
+#include "ui/qt/fault_box.h"
+#include "ui/qt/form_window.h"
+#include "ui/qt/widgets.h"
+
+namespace selbrin::ui {
+
+void Form1Window::ShowControl(Ctl c) {
+  QWidget* w = widget(c);
+  const QSignalBlocker blocker(w);
+  const ControlDef& d = Def(c);
+  switch (d.kind) {
+    case Kind::Label:
+      static_cast<QLabel*>(w)->setText(ToQt(form_.Caption(c)));
+      break;
+    case Kind::Display:
+      static_cast<DisplayField*>(w)->SetValue(ToQt(form_.Caption(c)));
+      break;
+    case Kind::TextBox: {
+      auto* edit = static_cast<QLineEdit*>(w);
+      QString text = ToQt(form_.Text(c));
+      // Only a real change is written, so the cursor stays where the user is typing.
+      // The typing limit holds for the user only: a longer program write shows whole.
+      if (edit->text() == text) break;
+      edit->setText(text);
+      edit->setCursorPosition(0);  // a value longer than the box shows its start
+      break;
+    }
+    case Kind::ComboBox:
+      ShowCombo(c);
+      break;
+    case Kind::CheckBox:
+      static_cast<QCheckBox*>(w)->setChecked(form_.Value(c) == 1);
+      break;
+    case Kind::OptionButton: {
+      // An exclusive button refuses to be cleared, yet the model may clear the
+      // selected profile and leave none selected.
+      auto* button = static_cast<QRadioButton*>(w);
+      bool on = form_.OptionValue(d.index);
+      if (button->isChecked() == on) break;
+      button->setAutoExclusive(on);
+      button->setChecked(on);
+      button->setAutoExclusive(true);
+      UpdateOptionTabStop();
+      break;
+    }
+    case Kind::CommandButton:
+      break;
+  }
+}
+
+void Form1Window::ShowCombo(Ctl c) {
+  auto* combo = static_cast<QComboBox*>(widget(c));
+  const std::vector<std::string>& items = form_.Items(c);
+  if (combo->count() != static_cast<int>(items.size())) {
+    QStringList list;
+    list.reserve(static_cast<qsizetype>(items.size()));
+    for (const std::string& item : items) list.append(ToQt(item));
+    combo->clear();
+    combo->addItems(list);  // all items in one insertion
+  }
+  QString text = ToQt(form_.Text(c));
+  if (combo->currentText() == text) return;
+  // Keep the list's position on the item shown, so the arrow keys and the
+  // opened list go on from there, as they would after a pick.
+  combo->setCurrentIndex(combo->findText(text, Qt::MatchExactly));
+  combo->setEditText(text);
+  combo->lineEdit()->setCursorPosition(0);
+}
+
+void Form1Window::Act(Ctl touched, const std::function<std::optional<FaultKind>()>& action) {
+  std::optional<FaultKind> fault = action();
+  // The widget may hold what the model did not take as it stands.
+  ShowControl(touched);
+  fault_box_->ActionEnded(touched, fault);
+  if (form_.ended()) close();
+}
+
+// Two things a combo box would otherwise do on its own are refused: Enter in
+// its field would pick the list item that matches the typed text, and the wheel
+// over a closed list would pick the next item when the user only meant to
+// scroll past. Only a deliberate pick from the list runs the handler.
+bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Wheel && qobject_cast<QComboBox*>(watched) != nullptr) {
+    return true;
+  }
+  if (event->type() == QEvent::KeyPress && HandleKey(watched, *static_cast<QKeyEvent*>(event))) {
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+bool Form1Window::HandleKey(QObject* watched, const QKeyEvent& key) {
+  if (key.key() == Qt::Key_Escape) return fault_box_->Escape();
+  if (key.matches(QKeySequence::Copy)) {
+    auto* edit = qobject_cast<QLineEdit*>(watched);
+    if (auto* combo = qobject_cast<QComboBox*>(watched)) edit = combo->lineEdit();
+    if (edit == nullptr || !edit->hasSelectedText()) return CopyResultSelection();
+    return false;
+  }
+  bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+  if (enter) {
+    // A focused command button is clicked by Enter as by Space; elsewhere
+    // Enter raises nothing.
+    if (auto* button = qobject_cast<QPushButton*>(watched)) button->click();
+    return true;
+  }
+  return MoveInOptionGroup(watched, key.key());
+}
+
+// Each arrow key in the profile group selects the next or previous button,
+// around the ends, and that is a click.
+bool Form1Window::MoveInOptionGroup(QObject* watched, int key) {
+  auto* button = qobject_cast<QRadioButton*>(watched);
+  if (button == nullptr) return false;
+  face::Arrow arrow;
+  switch (key) {
+    case Qt::Key_Left:
+      arrow = face::Arrow::Left;
+      break;
+    case Qt::Key_Right:
+      arrow = face::Arrow::Right;
+      break;
+    case Qt::Key_Up:
+      arrow = face::Arrow::Up;
+      break;
+    case Qt::Key_Down:
+      arrow = face::Arrow::Down;
+      break;
+    default:
+      return false;
+  }
+  int from = 0;
+  while (from < face::kOptionButtons && widget(Option(from)) != button) ++from;
+  auto* next = static_cast<QRadioButton*>(widget(Option(face::OptionAfterArrow(from, arrow))));
+  next->setFocus(Qt::TabFocusReason);
+  next->click();
+  return true;
+}
+
+// Ctrl+C with nothing selected in the focused field copies what the mouse
+// selected in a result, as the result itself never takes the focus.
+bool Form1Window::CopyResultSelection() const {
+  for (QWidget* w : widgets_) {
+    if (auto* field = qobject_cast<DisplayField*>(w); field != nullptr && field->CopySelection()) {
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace selbrin::ui

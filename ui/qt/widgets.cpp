@@ -1,0 +1,164 @@
+#include "ui/qt/widgets.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
+#include <QValidator>
+#include <algorithm>
+#include <optional>
+
+#include "ui/qt/display_field.h"
+
+namespace selbrin::ui {
+namespace {
+
+// Every value the program puts in a combo box has at most this many digits
+// (pulleys and powers up to 9999).
+constexpr int kComboDigits = 4;
+
+// The room a single-line edit field needs to show `text` whole: the text, the
+// field's inner margins and the style's frame.
+QSize LineEditSize(const QWidget* w, const QString& text) {
+  QFontMetrics fm(w->font());
+  QStyleOptionFrame opt;
+  opt.initFrom(w);
+  opt.lineWidth = w->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, w);
+  QSize contents(fm.horizontalAdvance(text) + 2 * 2, fm.height() + 2 * 1);  // QLineEdit's margins
+  return w->style()->sizeFromContents(QStyle::CT_LineEdit, &opt, contents, w);
+}
+
+// The typing limit of a text box, counted in characters as the model counts
+// them (a line edit's own limit counts UTF-16 units and would split a
+// character). It compares each edit with the model's text, which the model
+// keeps until the edit reaches it.
+class CharLimit : public QValidator {
+ public:
+  CharLimit(const Form1& form, Ctl box, QObject* parent)
+      : QValidator(parent), form_(form), box_(box) {}
+
+  State validate(QString& input, int& pos) const override {
+    std::string after = input.toStdString();
+    std::optional<FittedEdit> fitted = FitUserEdit(form_.Text(box_), after, Def(box_).max_chars);
+    if (!fitted) return Invalid;
+    if (fitted->text != after) {
+      input = ToQt(fitted->text);
+      pos = static_cast<int>(ToQt(std::string_view(fitted->text).substr(0, fitted->cursor)).size());
+    }
+    return Acceptable;
+  }
+
+ private:
+  const Form1& form_;
+  Ctl box_;
+};
+
+QWidget* NewWidget(const Form1& form, Ctl c, QWidget* parent) {
+  const ControlDef& d = Def(c);
+  switch (d.kind) {
+    case Kind::Label: {
+      auto* label = new QLabel(parent);
+      label->setTextFormat(Qt::PlainText);
+      label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      return label;
+    }
+    case Kind::Display:
+      return new DisplayField(c, parent);
+    case Kind::TextBox: {
+      auto* edit = new QLineEdit(parent);
+      if (d.max_chars > 0) edit->setValidator(new CharLimit(form, c, edit));
+      return edit;
+    }
+    case Kind::ComboBox: {
+      auto* combo = new QComboBox(parent);
+      combo->setEditable(true);
+      // Typing never completes, inserts or picks: only a pick from the list does.
+      combo->setInsertPolicy(QComboBox::NoInsert);
+      combo->setCompleter(nullptr);
+      // The box keeps the control table's size: adjusting it to its contents
+      // would shrink it a moment after start and cut a four-digit value.
+      combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+      combo->setMinimumContentsLength(kComboDigits);
+      combo->setMaxVisibleItems(15);
+      combo->installEventFilter(parent);
+      combo->lineEdit()->installEventFilter(parent);
+      return combo;
+    }
+    case Kind::CheckBox:
+      return new QCheckBox(ToQt(d.caption), parent);
+    case Kind::OptionButton:
+      return new QRadioButton(ToQt(d.caption), parent);  // the eight share this parent: one group
+    case Kind::CommandButton: {
+      auto* button = new QPushButton(ToQt(d.caption), parent);
+      button->setAutoDefault(false);
+      button->setDefault(false);
+      return button;
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+QString WidgetName(Ctl c) {
+  const ControlDef& d = Def(c);
+  QString name = ToQt(d.name);
+  if (d.index >= 0) name += QStringLiteral("_%1").arg(d.index);
+  return name;
+}
+
+// The smallest size at which control `c` shows its caption, list items or the
+// longest text the user may type whole, in the current font.
+QSize NeededSize(Ctl c, QWidget* w) {
+  const ControlDef& d = Def(c);
+  switch (d.kind) {
+    case Kind::Label:
+    case Kind::Display: {
+      auto* label = static_cast<QLabel*>(w);
+      QFontMetrics fm(label->font());
+      int chrome = 2 * label->frameWidth() + 2 * label->margin() + std::max(label->indent(), 0);
+      return {fm.horizontalAdvance(label->text()) + chrome, fm.height() + 2 * label->frameWidth()};
+    }
+    case Kind::TextBox: {
+      // A box with a typing limit must show that many digits; others only need a line.
+      QString widest(std::max(d.max_chars, 1), QLatin1Char('0'));
+      return LineEditSize(w, widest);
+    }
+    case Kind::ComboBox: {
+      // The widest list item, and any value of kComboDigits digits.
+      auto* combo = static_cast<QComboBox*>(w);
+      QStyleOptionComboBox opt;
+      opt.initFrom(combo);
+      opt.editable = true;
+      int text =
+          QFontMetrics(combo->font()).horizontalAdvance(QString(kComboDigits, QLatin1Char('0')));
+      for (int i = 0; i < combo->count(); ++i) {
+        text = std::max(text, QFontMetrics(combo->font()).horizontalAdvance(combo->itemText(i)));
+      }
+      QSize contents(text + 2 * 2, combo->minimumSizeHint().height());
+      QSize need = combo->style()->sizeFromContents(QStyle::CT_ComboBox, &opt, contents, combo);
+      return {need.width(), combo->minimumSizeHint().height()};
+    }
+    case Kind::CheckBox:
+    case Kind::OptionButton:
+    case Kind::CommandButton:
+      return w->sizeHint();
+  }
+  return {};
+}
+
+QWidget* CreateWidget(const Form1& form, Ctl c, QWidget* parent) {
+  QWidget* w = NewWidget(form, c, parent);
+  const ControlDef& d = Def(c);
+  w->setObjectName(WidgetName(c));
+  if (!d.tooltip.empty()) w->setToolTip(ToQt(d.tooltip));
+  if (d.kind != Kind::Label) w->setAccessibleName(ToQt(AccessibleName(c)));
+  return w;
+}
+
+}  // namespace selbrin::ui
