@@ -7,10 +7,11 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libgl-dev fonts-dejavu-core
+  qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
   locales clang libclang-rt-14-dev clang-format
   xvfb xauth libxcb1-dev
   desktop-file-utils appstream dpkg-dev file
+  librsvg2-bin poppler-utils
 )
 
 missing=()
