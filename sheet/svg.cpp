@@ -110,6 +110,7 @@ void Svg::Path(std::string_view d, std::string_view style, std::string_view id) 
 
 void Svg::Text(double x, double y, std::string_view text, double size, std::string_view anchor,
                std::string_view style) {
+  if (text.empty()) return;
   out_ += "<text x=\"" + Mm(x) + "\" y=\"" + Mm(y) + "\" font-size=\"" + Mm(size) +
           "\" text-anchor=\"" + std::string(anchor) + "\"";
   if (!style.empty()) out_ += " " + std::string(style);
