@@ -11,7 +11,8 @@ namespace {
 
 constexpr std::string_view kOutline = R"(fill="none" stroke="black" stroke-width="0.35")";
 constexpr std::string_view kBelt = R"(fill="none" stroke="#1f4e9c" stroke-width="0.7")";
-constexpr std::string_view kArc = R"(fill="none" stroke="#c0392b" stroke-width="0.6")";
+constexpr std::string_view kArc =
+    R"(fill="none" stroke="#c0392b" stroke-width="0.6")";  // kAngleColour
 constexpr std::string_view kThin = R"(stroke="black" stroke-width="0.18")";
 constexpr std::string_view kCentreLine =
     R"(stroke="black" stroke-width="0.18" stroke-dasharray="6 1.5 1 1.5")";
@@ -74,7 +75,7 @@ void DrawArc(Svg& svg, const DriveLayout& d) {
                " 1 " + Mm(to.x) + " " + Mm(to.y),
            kArc, "arc-of-contact");
   svg.Text(s.x + rho + 1.5, s.y - 1, ShownNumber(d.wrap_degrees, kAngleDecimals) + "°", kTextSize,
-           "start", R"(fill="#c0392b")");
+           "start", TextStyle::Angle);
 }
 
 void DrawDimensions(Svg& svg, const DriveLayout& d) {

@@ -27,18 +27,17 @@ constexpr double kBodySize = 3.3;
 constexpr double kSentenceSize = 3.1;
 constexpr int kValueChars = 14;  // what a table cell shows of a typed value
 constexpr std::string_view kRule = R"(stroke="black" stroke-width="0.3")";
-constexpr std::string_view kBold = R"(font-weight="bold")";
 
 std::string TwoDigits(int n) { return (n < 10 && n >= 0 ? "0" : "") + std::to_string(n); }
 
 void Heading(Svg& svg, double x, double y, double width, std::string_view text) {
-  svg.Text(x, y, text, kHeadSize, "start", kBold);
+  svg.Text(x, y, text, kHeadSize, "start", TextStyle::Bold);
   svg.Line(x, y + 1.5, x + width, y + 1.5, kRule);
 }
 
 void Title(Svg& svg, std::string_view version, const Date& date) {
   svg.Text(kMargin, kTitleBaseline, "Selbrin " + std::string(version) + " · Kayış kasnak hesabı", 6,
-           "start", kBold);
+           "start", TextStyle::Bold);
   svg.Text(kPageWidth - kMargin, kTitleBaseline, "Tarih: " + DateText(date), kBodySize, "end");
   svg.Line(kMargin, kTitleBaseline + 3, kPageWidth - kMargin, kTitleBaseline + 3,
            R"(stroke="black" stroke-width="0.6")");
@@ -52,7 +51,7 @@ void Table(Svg& svg, double x, std::string_view id, std::string_view heading,
   double y = kTablesTop + kRowHeight + 1;
   for (const Field& f : fields) {
     svg.Text(x, y, f.caption, kBodySize);
-    svg.Text(x + 62, y, Shorten(f.value, kValueChars), kBodySize, "end", kBold);
+    svg.Text(x + 62, y, Shorten(f.value, kValueChars), kBodySize, "end", TextStyle::Bold);
     svg.Text(x + 64, y, f.unit, kBodySize);
     y += kRowHeight;
   }
@@ -101,13 +100,28 @@ std::string DateText(const Date& date) {
   return TwoDigits(date.day) + "." + TwoDigits(date.month) + "." + std::to_string(date.year);
 }
 
-std::string SheetSvg(const Form1& form, std::string_view version, const Date& date) {
-  Svg svg(kPageWidth, kPageHeight);
+namespace {
+
+void Build(Svg& svg, const Form1& form, std::string_view version, const Date& date) {
   Title(svg, version, date);
   Tables(svg, form);
   Drawing(svg, form);
   ChecksList(svg, form);
+}
+
+}  // namespace
+
+std::string SheetSvg(const Form1& form, std::string_view version, const Date& date) {
+  Svg svg(kPageWidth, kPageHeight);
+  Build(svg, form, version, date);
   return svg.Finish();
+}
+
+SheetParts SheetForPainter(const Form1& form, std::string_view version, const Date& date) {
+  Svg svg(kPageWidth, kPageHeight, false);
+  Build(svg, form, version, date);
+  std::vector<TextItem> texts = svg.texts();
+  return {svg.Finish(), std::move(texts)};
 }
 
 }  // namespace selbrin::sheet

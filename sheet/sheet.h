@@ -10,8 +10,10 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "form/form1.h"
+#include "sheet/svg.h"
 
 namespace selbrin::sheet {
 
@@ -28,5 +30,13 @@ std::string DateText(const Date& date);
 // The whole page. The date and the version are given, so that the same form
 // always gives the same page.
 std::string SheetSvg(const Form1& form, std::string_view version, const Date& date);
+
+// The same page in two parts, for a face that draws the texts itself: the
+// drawing without its texts, and the texts.
+struct SheetParts {
+  std::string graphics;
+  std::vector<TextItem> texts;
+};
+SheetParts SheetForPainter(const Form1& form, std::string_view version, const Date& date);
 
 }  // namespace selbrin::sheet

@@ -81,7 +81,7 @@ std::string Shorten(std::string_view text, int max_chars) {
   return CutToChars(text, max_chars - 1) + "…";
 }
 
-Svg::Svg(double width_mm, double height_mm) {
+Svg::Svg(double width_mm, double height_mm, bool with_text) : with_text_(with_text) {
   out_ = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" ";
   out_ += "version=\"1.2\" baseProfile=\"tiny\" width=\"" + Mm(width_mm) + "mm\" height=\"" +
           Mm(height_mm) + "mm\" viewBox=\"0 0 " + Mm(width_mm) + " " + Mm(height_mm) + "\">\n";
@@ -109,11 +109,14 @@ void Svg::Path(std::string_view d, std::string_view style, std::string_view id) 
 }
 
 void Svg::Text(double x, double y, std::string_view text, double size, std::string_view anchor,
-               std::string_view style) {
+               TextStyle style) {
   if (text.empty()) return;
+  texts_.push_back({x, y, size, std::string(text), std::string(anchor), style});
+  if (!with_text_) return;
   out_ += "<text x=\"" + Mm(x) + "\" y=\"" + Mm(y) + "\" font-size=\"" + Mm(size) +
           "\" text-anchor=\"" + std::string(anchor) + "\"";
-  if (!style.empty()) out_ += " " + std::string(style);
+  if (style == TextStyle::Bold) out_ += R"( font-weight="bold")";
+  if (style == TextStyle::Angle) out_ += " fill=\"" + std::string(kAngleColour) + "\"";
   out_ += ">" + XmlText(text) + "</text>\n";
 }
 
