@@ -24,6 +24,7 @@
 #include "ui/application.h"
 #include "ui/display_field.h"
 #include "ui/fault_text.h"
+#include "ui/sheet_commands.h"
 
 namespace selbrin::ui {
 namespace {
@@ -124,6 +125,7 @@ Form1Window::Form1Window(Form1& form, QWidget* parent)
   CentreOnScreen();
   widget(Ctl::Text2)->setFocus();
   form_.SetListener([this](Ctl c) { ShowControl(c); });
+  new SheetCommands(form_, this);  // owned by the window
 }
 
 Form1Window::~Form1Window() { form_.SetListener(nullptr); }
