@@ -10,6 +10,9 @@ namespace selbrin::sheet {
 namespace {
 
 constexpr std::string_view kNoDrawing = "Çizim yok: ";
+// Below a hundredth of a millimetre nothing can be drawn, and at the smallest
+// scale the page would hold numbers that round to zero.
+constexpr double kSmallest = 0.01;
 
 std::string CaptionOf(Ctl label) {
   std::string_view caption = Def(label).caption;
@@ -25,6 +28,10 @@ std::string Fault(Ctl label, std::optional<double> value) {
   if (*value <= 0) {
     return std::string(kNoDrawing) + name + " (" + NumberText(*value) +
            " mm) sıfırdan büyük değil.";
+  }
+  if (*value < kSmallest) {
+    return std::string(kNoDrawing) + name + " (" + NumberText(*value) +
+           " mm) çizilemeyecek kadar küçük.";
   }
   return {};
 }

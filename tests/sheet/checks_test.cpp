@@ -94,6 +94,8 @@ TEST(Drawing, TakesTheLargestScaleThatFitsOrSaysWhyNot) {
       {224, kInf, 500, 0, "sayı aralığının dışında"},
       {224, 165, std::nan(""), 0, "sayı aralığının dışında"},
       {224, 165, 29.5, 0, "içine"},
+      {500, 500, 4.9e-324, 0, "Eksen Mesafesi (4.94066e-324 mm) çizilemeyecek kadar küçük"},
+      {0.01, 0.01, 0.01, 1, ""},
   };
   for (const DrawRow& row : rows) {
     DriveDrawing d = LayOutDrive(row.motor, row.screw, row.centre, area);
