@@ -19,6 +19,8 @@ void Form1::Changed(Ctl c) {
 void Form1::SetText(Ctl c, std::string text) {
   state(c).text = std::move(text);
   state(c).by_program = true;
+  // The total power is the drive calculation's last write, and only its.
+  if (c == Ctl::Text13) results_outdated_ = false;
   Changed(c);
   RaiseChange(c);
 }
@@ -101,6 +103,7 @@ std::optional<FaultKind> Form1::Pick(Ctl combo, int item) {
     }
     state(combo).text = s.items[static_cast<std::size_t>(item)];
     state(combo).by_program = false;
+    results_outdated_ = true;
     Changed(combo);
     RaiseClick(combo);
   });
@@ -114,6 +117,7 @@ std::optional<FaultKind> Form1::Edit(Ctl box, std::string_view text) {
     if (cut == state(box).text) return;
     state(box).text = std::move(cut);
     state(box).by_program = false;
+    results_outdated_ = true;
     Changed(box);
     if (d.kind == Kind::TextBox) RaiseChange(box);
   });
@@ -125,6 +129,7 @@ std::optional<FaultKind> Form1::Click(Ctl control) {
     if (kind == Kind::CheckBox) {
       ControlState& s = state(control);
       s.value = s.value == 1 ? 0 : 1;
+      results_outdated_ = true;
       Changed(control);
       RaiseClick(control);
     } else if (kind == Kind::CommandButton) {
@@ -136,6 +141,7 @@ std::optional<FaultKind> Form1::Click(Ctl control) {
 std::optional<FaultKind> Form1::Select(int index) {
   return Boundary([&] {
     if (index < 0 || index >= kProfileCount) return;
+    results_outdated_ = true;
     for (int i = 0; i < kProfileCount; ++i) {
       ControlState& s = state(Option(i));
       int value = i == index ? 1 : 0;

@@ -96,6 +96,14 @@ class Form1 {
   void End() { ended_ = true; }
   bool ended() const { return ended_; }
 
+  // Whether the results of "Hesapla" may belong to older inputs: true once the
+  // user has changed any control (picked, typed, ticked, selected) since the
+  // drive calculation last ran to its end. Its end is its write of Text13, so
+  // a calculation that a fault cut short leaves the results outdated. False at
+  // start-up, when nothing has been changed nor calculated. Nothing shown
+  // depends on it; the calculation sheet reports it.
+  bool ResultsOutdated() const { return results_outdated_; }
+
   // The form variables, in their order of declaration; zero at creation.
   Single cellA, cellB, centreDistance, wrapAngle, piValue, arcFactor, serviceFactor, lengthFactor,
       beltLength, beltRating, screwSpeed, speedRatio;
@@ -141,6 +149,7 @@ class Form1 {
   std::array<ControlState, kControlCount> controls_;
   Listener listener_;
   bool ended_ = false;
+  bool results_outdated_ = false;
 };
 
 // The form variables by name, in their order of declaration.

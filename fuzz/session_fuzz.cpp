@@ -5,8 +5,9 @@
 // bad line is skipped instead of ending the session, so that the fuzzer's
 // mutations keep going. After every user action the form must keep the rules of
 // tests/support/invariants.h; no exception may leave an action (an arithmetic
-// fault ends at the action's boundary); the form ends only when "Çıkış" is
-// clicked; and after the whole session it must still calculate.
+// fault ends at the action's boundary); the calculation sheet and the results
+// text can be made and leave the form as it was; the form ends only when "Çıkış"
+// is clicked; and after the whole session it must still calculate.
 //
 // A broken rule aborts, so libFuzzer saves the input. That input is itself a
 // script: `build/bin/selbrin-replay FILE` plays it again.
@@ -23,6 +24,8 @@
 #include <vector>
 
 #include "runtime/fault.h"
+#include "sheet/fields.h"
+#include "sheet/sheet.h"
 #include "tests/support/invariants.h"
 #include "tools/replay/replay.h"
 
@@ -51,9 +54,23 @@ void Check(const Form1& form, std::string_view line) {
   Fail(line, "the form broke its rules:" + all);
 }
 
+// Making the sheet reads the form and changes nothing in it.
+void MakeSheet(const Form1& form, std::string_view line) {
+  std::string before = selbrin::replay::FormState(form);
+  bool outdated = form.ResultsOutdated();
+  (void)selbrin::sheet::ResultsText(form);
+  (void)selbrin::sheet::SheetSvg(form, "1.00", {2024, 1, 1});
+  if (selbrin::replay::FormState(form) != before || form.ResultsOutdated() != outdated) {
+    Fail(line, "making the sheet changed the form");
+  }
+}
+
 void Play(Form1& form, std::string_view line, std::ostream& out) {
   try {
-    (void)selbrin::replay::PlayLine(form, line, out, [&] { Check(form, line); });
+    (void)selbrin::replay::PlayLine(form, line, out, [&] {
+      Check(form, line);
+      MakeSheet(form, line);
+    });
   } catch (const selbrin::Fault& fault) {
     Fail(line, "a fault escaped its action: " + std::string(selbrin::FaultName(fault.kind())));
   } catch (const std::exception& e) {
@@ -85,6 +102,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string_view line = script.substr(pos, end - pos);
     pos = end + 1;
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    // The sheet is made after every action anyway; a fuzzed file name must not
+    // write over files.
+    if (line.starts_with("sheet")) continue;
     Play(form, line, out);
     if (form.ended() && line != "click Command3") Fail(line, "the form ended by itself");
   }

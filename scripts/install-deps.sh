@@ -7,10 +7,11 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libgl-dev fonts-dejavu-core qt6-translations-l10n
+  qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core qt6-translations-l10n
   locales clang libclang-rt-14-dev clang-format-14
   xvfb xauth libxcb1-dev libxcb-damage0-dev
   desktop-file-utils appstream dpkg-dev file
+  librsvg2-bin poppler-utils
 )
 
 missing=()

@@ -1,11 +1,17 @@
 #include "tools/replay/replay.h"
 
 #include <array>
+#include <charconv>
+#include <cstdlib>
+#include <ctime>
+#include <fstream>
 #include <istream>
 #include <ostream>
 
 #include "form/values.h"
 #include "runtime/fault.h"
+#include "sheet/fields.h"
+#include "sheet/sheet.h"
 
 namespace selbrin::replay {
 namespace {
@@ -134,6 +140,35 @@ Verdict PlayEdit(const Action& a, std::string_view rest, bool typed) {
   return std::nullopt;
 }
 
+// The sheet's date: that of SOURCE_DATE_EPOCH (seconds since 1970, UTC) when it
+// is set, so that a script's sheet is the same on every run; else today's.
+std::optional<sheet::Date> SheetDate() {
+  std::time_t now = std::time(nullptr);
+  std::tm tm{};
+  if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH")) {
+    std::string_view text(epoch);
+    long long seconds = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), seconds);
+    if (ec != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
+    now = static_cast<std::time_t>(seconds);
+    if (gmtime_r(&now, &tm) == nullptr) return std::nullopt;
+  } else if (localtime_r(&now, &tm) == nullptr) {
+    return std::nullopt;
+  }
+  return sheet::Date{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday};
+}
+
+std::optional<std::string> WriteSheet(const Form1& form, std::string_view path) {
+  if (path.empty()) return "sheet needs a file name";
+  std::optional<sheet::Date> date = SheetDate();
+  if (!date) return "SOURCE_DATE_EPOCH is not a whole number of seconds";
+  std::ofstream file{std::string(path), std::ios::binary};
+  file << sheet::SheetSvg(form, SELBRIN_VERSION_TEXT, *date);
+  file.close();
+  if (!file) return "cannot write '" + std::string(path) + "'";
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::string FormState(const Form1& form) {
@@ -167,6 +202,12 @@ std::optional<std::string> PlayLine(Form1& form, std::string_view line, std::ost
     out << FormState(form);
     return std::nullopt;
   }
+  if (verb == "copy") {
+    if (line.size() > verb.size()) return "copy takes nothing after it";
+    out << sheet::ResultsText(form) << '\n';
+    return std::nullopt;
+  }
+  if (verb == "sheet") return WriteSheet(form, rest);
   if (verb == "select") return PlaySelect(action, rest);
   if (verb == "click") return PlayClick(action, rest);
   if (verb == "pick") return PlayPick(action, rest);

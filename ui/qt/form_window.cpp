@@ -23,6 +23,7 @@
 #include "ui/qt/application.h"
 #include "ui/qt/display_field.h"
 #include "ui/qt/fault_box.h"
+#include "ui/qt/sheet_commands.h"
 #include "ui/qt/widgets.h"
 
 namespace selbrin::ui {
@@ -46,6 +47,7 @@ Form1Window::Form1Window(Form1& form, QWidget* parent)
   widget(Ctl::Text2)->setFocus();
   for (std::size_t i = 0; i < kControls.size(); ++i) ConnectControl(static_cast<Ctl>(i));
   form_.SetListener([this](Ctl c) { ShowControl(c); });
+  new SheetCommands(form_, this);  // owned by the window
 }
 
 Form1Window::~Form1Window() { form_.SetListener(nullptr); }

@@ -1,0 +1,108 @@
+#include "sheet/geometry.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "sheet/checks.h"
+
+namespace selbrin::sheet {
+namespace {
+
+constexpr std::string_view kNoDrawing = "Çizim yok: ";
+// Below a hundredth of a millimetre nothing can be drawn, and at the smallest
+// scale the page would hold numbers that round to zero.
+constexpr double kSmallest = 0.01;
+
+std::string CaptionOf(Ctl label) {
+  std::string_view caption = Def(label).caption;
+  if (caption.ends_with(" =")) caption.remove_suffix(2);
+  return std::string(caption);
+}
+
+// Why the value cannot be drawn, or empty when it can.
+std::string Fault(Ctl label, std::optional<double> value) {
+  std::string name = CaptionOf(label);
+  if (!value) return std::string(kNoDrawing) + name + " boş ya da okunamıyor.";
+  if (!std::isfinite(*value)) return std::string(kNoDrawing) + name + " sayı aralığının dışında.";
+  if (*value <= 0) {
+    return std::string(kNoDrawing) + name + " (" + NumberText(*value) +
+           " mm) sıfırdan büyük değil.";
+  }
+  if (*value < kSmallest) {
+    return std::string(kNoDrawing) + name + " (" + NumberText(*value) +
+           " mm) çizilemeyecek kadar küçük.";
+  }
+  return {};
+}
+
+bool Fits(const DriveLayout& d, const Area& area, int scale) {
+  double r1 = d.motor_diameter / 2 / scale;
+  double r2 = d.screw_diameter / 2 / scale;
+  double width = kRoomLeft + r1 + d.centre_distance / scale + r2 + kRoomRight;
+  double height = kRoomTop + 2 * std::max(r1, r2) + kRoomBottom;
+  return width <= area.width && height <= area.height;
+}
+
+// Places the pulleys centred in the area and finds the strands' tangent points.
+void Place(DriveLayout& d, const Area& area) {
+  double n = d.scale;
+  double r1 = d.motor_diameter / 2 / n;
+  double r2 = d.screw_diameter / 2 / n;
+  double c = d.centre_distance / n;
+  double r_max = std::max(r1, r2);
+  double width = kRoomLeft + r1 + c + r2 + kRoomRight;
+  double height = kRoomTop + 2 * r_max + kRoomBottom;
+  double x1 = area.left + (area.width - width) / 2 + kRoomLeft + r1;
+  double y = area.top + (area.height - height) / 2 + kRoomTop + r_max;
+  d.motor_centre = {x1, y};
+  d.screw_centre = {x1 + c, y};
+  d.motor_radius = r1;
+  d.screw_radius = r2;
+  // The strands' normal makes cos = (r2 - r1) / c with the centre line; each
+  // tangent point lies one radius against that normal from its centre.
+  double cos_n = (r2 - r1) / c;
+  double sin_n = std::sqrt(std::max(0.0, 1 - cos_n * cos_n));
+  d.upper_motor = {x1 - r1 * cos_n, y - r1 * sin_n};
+  d.upper_screw = {x1 + c - r2 * cos_n, y - r2 * sin_n};
+  d.lower_motor = {x1 - r1 * cos_n, y + r1 * sin_n};
+  d.lower_screw = {x1 + c - r2 * cos_n, y + r2 * sin_n};
+}
+
+}  // namespace
+
+DriveDrawing LayOutDrive(std::optional<double> motor_diameter, std::optional<double> screw_diameter,
+                         std::optional<double> centre_distance, const Area& area) {
+  for (auto [label, value] :
+       {std::pair{Ctl::Label9, motor_diameter}, std::pair{Ctl::Label10, screw_diameter},
+        std::pair{Ctl::Label13, centre_distance}}) {
+    if (std::string fault = Fault(label, value); !fault.empty()) return fault;
+  }
+  DriveLayout d{};
+  d.motor_diameter = *motor_diameter;
+  d.screw_diameter = *screw_diameter;
+  d.centre_distance = *centre_distance;
+  double x = (d.motor_diameter - d.screw_diameter) / (2 * d.centre_distance);
+  if (!(std::abs(x) < 1)) {
+    return std::string(kNoDrawing) + "eksen mesafesi (" + NumberText(d.centre_distance) +
+           " mm) kasnaklardan birini ötekinin içine koyuyor.";
+  }
+  d.wrap_degrees = 2 * std::acos(x) * 180 / std::numbers::pi;
+  const int* scale =
+      std::find_if(kScales.begin(), kScales.end(), [&](int n) { return Fits(d, area, n); });
+  if (scale == kScales.end()) {
+    return std::string(kNoDrawing) +
+           "tahrik sayfaya en küçük ölçekte (1:" + std::to_string(kScales.back()) +
+           ") bile sığmıyor.";
+  }
+  d.scale = *scale;
+  Place(d, area);
+  return d;
+}
+
+DriveDrawing LayOutDrive(const Form1& form, const Area& area) {
+  return LayOutDrive(ReadValue(form, Ctl::Combo2), ReadValue(form, Ctl::Combo3),
+                     ReadValue(form, Ctl::Text10), area);
+}
+
+}  // namespace selbrin::sheet

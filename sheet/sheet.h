@@ -1,0 +1,42 @@
+// The calculation sheet: one A4 page (portrait, millimetres) in SVG that shows
+// the form as it stands, for printing or saving as PDF. It reads the form and
+// changes nothing in it.
+//
+//   title: program, version, date
+//   inputs table          results table
+//   the drive drawn to scale (or why it cannot be)
+//   "Kontroller": belt speed, belt power, profile, outdated results
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "form/form1.h"
+#include "sheet/svg.h"
+
+namespace selbrin::sheet {
+
+inline constexpr double kPageWidth = 210;
+inline constexpr double kPageHeight = 297;
+
+struct Date {
+  int year, month, day;
+};
+
+// "05.03.2024".
+std::string DateText(const Date& date);
+
+// The whole page. The date and the version are given, so that the same form
+// always gives the same page.
+std::string SheetSvg(const Form1& form, std::string_view version, const Date& date);
+
+// The same page in two parts, for a face that draws the texts itself: the
+// drawing without its texts, and the texts.
+struct SheetParts {
+  std::string graphics;
+  std::vector<TextItem> texts;
+};
+SheetParts SheetForPainter(const Form1& form, std::string_view version, const Date& date);
+
+}  // namespace selbrin::sheet

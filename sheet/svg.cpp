@@ -1,0 +1,132 @@
+#include "sheet/svg.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+#include "form/form1.h"
+
+namespace selbrin::sheet {
+namespace {
+
+constexpr int kDecimals = 3;
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
+
+// The length of the well-formed UTF-8 character that starts at `i`, whose code
+// point XML allows; 0 when there is none.
+std::size_t XmlCharLength(std::string_view s, std::size_t i) {
+  auto c = static_cast<unsigned char>(s[i]);
+  std::size_t len = c < 0x80           ? 1
+                    : (c >> 5) == 0x6  ? 2
+                    : (c >> 4) == 0xE  ? 3
+                    : (c >> 3) == 0x1E ? 4
+                                       : 0;
+  if (len == 0 || i + len > s.size()) return 0;
+  unsigned int cp = len == 1 ? c : len == 2 ? (c & 0x1FU) : len == 3 ? (c & 0x0FU) : (c & 0x07U);
+  for (std::size_t k = 1; k < len; ++k) {
+    auto cc = static_cast<unsigned char>(s[i + k]);
+    if ((cc & 0xC0U) != 0x80U) return 0;
+    cp = (cp << 6) | (cc & 0x3FU);
+  }
+  static constexpr std::array<unsigned int, 5> kMin{0, 0, 0x80, 0x800, 0x10000};
+  bool allowed = cp >= kMin[len] && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF) &&
+                 cp != 0xFFFE && cp != 0xFFFF;
+  return allowed ? len : 0;
+}
+
+}  // namespace
+
+std::string Mm(double value) {
+  if (!std::isfinite(value)) value = 0;
+  std::array<char, 64> buf{};
+  auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), value,
+                                 std::chars_format::fixed, kDecimals);
+  std::string s = ec == std::errc() ? std::string(buf.data(), end) : std::string("0");
+  while (s.back() == '0') s.pop_back();
+  if (s.back() == '.') s.pop_back();
+  if (s == "-0") s = "0";
+  return s;
+}
+
+std::string XmlText(std::string_view text) {
+  std::string out;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    char c = text[i];
+    std::size_t len = XmlCharLength(text, i);
+    if (len == 0) {
+      out += kReplacement;
+      ++i;
+      continue;
+    }
+    if (c == '&')
+      out += "&amp;";
+    else if (c == '<')
+      out += "&lt;";
+    else if (c == '>')
+      out += "&gt;";
+    else if (c == '"')
+      out += "&quot;";
+    else if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+      out += ' ';
+    else
+      out.append(text.substr(i, len));
+    i += len;
+  }
+  return out;
+}
+
+std::string Shorten(std::string_view text, int max_chars) {
+  if (CountChars(text) <= max_chars) return std::string(text);
+  return CutToChars(text, max_chars - 1) + "…";
+}
+
+Svg::Svg(double width_mm, double height_mm, bool with_text) : with_text_(with_text) {
+  out_ = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" ";
+  out_ += "version=\"1.2\" baseProfile=\"tiny\" width=\"" + Mm(width_mm) + "mm\" height=\"" +
+          Mm(height_mm) + "mm\" viewBox=\"0 0 " + Mm(width_mm) + " " + Mm(height_mm) + "\">\n";
+  out_ += "<rect x=\"0\" y=\"0\" width=\"" + Mm(width_mm) + "\" height=\"" + Mm(height_mm) +
+          "\" fill=\"white\"/>\n";
+  out_ += "<g font-family=\"DejaVu Sans, sans-serif\" fill=\"black\">\n";
+}
+
+void Svg::Line(double x1, double y1, double x2, double y2, std::string_view style) {
+  out_ += "<line x1=\"" + Mm(x1) + "\" y1=\"" + Mm(y1) + "\" x2=\"" + Mm(x2) + "\" y2=\"" + Mm(y2) +
+          "\" " + std::string(style) + "/>\n";
+}
+
+void Svg::Circle(double cx, double cy, double r, std::string_view style, std::string_view id) {
+  out_ += "<circle";
+  if (!id.empty()) out_ += " id=\"" + std::string(id) + "\"";
+  out_ += " cx=\"" + Mm(cx) + "\" cy=\"" + Mm(cy) + "\" r=\"" + Mm(r) + "\" " + std::string(style) +
+          "/>\n";
+}
+
+void Svg::Path(std::string_view d, std::string_view style, std::string_view id) {
+  out_ += "<path";
+  if (!id.empty()) out_ += " id=\"" + std::string(id) + "\"";
+  out_ += " d=\"" + std::string(d) + "\" " + std::string(style) + "/>\n";
+}
+
+void Svg::Text(double x, double y, std::string_view text, double size, std::string_view anchor,
+               TextStyle style) {
+  if (text.empty()) return;
+  texts_.push_back({x, y, size, std::string(text), std::string(anchor), style});
+  if (!with_text_) return;
+  out_ += "<text x=\"" + Mm(x) + "\" y=\"" + Mm(y) + "\" font-size=\"" + Mm(size) +
+          "\" text-anchor=\"" + std::string(anchor) + "\"";
+  if (style == TextStyle::Bold) out_ += R"( font-weight="bold")";
+  if (style == TextStyle::Angle) out_ += " fill=\"" + std::string(kAngleColour) + "\"";
+  out_ += ">" + XmlText(text) + "</text>\n";
+}
+
+void Svg::Open(std::string_view id) { out_ += "<g id=\"" + std::string(id) + "\">\n"; }
+
+void Svg::Close() { out_ += "</g>\n"; }
+
+std::string Svg::Finish() {
+  out_ += "</g>\n</svg>\n";
+  return std::move(out_);
+}
+
+}  // namespace selbrin::sheet

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# render-sheets.sh REPLAY DIR: renders the worked drives' sheets in DIR and the
+# sheets of DIR/odd-forms.txt to PNG with rsvg-convert; any warning fails.
+# Exits 77 (skipped) when rsvg-convert is not installed.
+set -u
+replay=$1 dir=$2
+command -v rsvg-convert >/dev/null || { echo "rsvg-convert is not installed"; exit 77; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work" || exit 1
+SOURCE_DATE_EPOCH=0 "$replay" "$dir/odd-forms.txt" || exit 1
+status=0
+for svg in "$dir"/*.svg ./*.svg; do
+  rsvg-convert --format=png --output=page.png "$svg" 2>warnings.txt || status=1
+  if [ -s warnings.txt ]; then
+    echo "$svg:"; cat warnings.txt; status=1
+  fi
+  [ -s page.png ] || { echo "$svg: no picture"; status=1; }
+  rm -f page.png
+done
+exit $status

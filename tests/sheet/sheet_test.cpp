@@ -1,0 +1,146 @@
+// The two worked drives on the sheet: the text and the page against files a
+// person has read, and the drawing's geometry read back from the page.
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "drive/drive.h"
+#include "form/form1.h"
+#include "motor/motor.h"
+#include "sheet/fields.h"
+#include "sheet/sheet.h"
+
+namespace selbrin::sheet {
+namespace {
+
+// The date SOURCE_DATE_EPOCH=1700000000 gives, as in the runner's test.
+constexpr Date kDate{2023, 11, 14};
+
+// The first drive as a user enters it.
+void FirstDrive(Form1& f) {
+  f.Pick(Ctl::Combo1, 5);  // 30 kW
+  f.Edit(Ctl::Text2, "4000");
+  f.Edit(Ctl::Combo2, "224");
+  f.Edit(Ctl::Combo3, "165");
+  f.Edit(Ctl::Text10, "500");
+  f.Select(6);
+  f.Edit(Ctl::Text5, "3");
+  f.Click(Ctl::Command1);
+}
+
+// The second drive's speed ratio (1.60 at 3000 rpm) has no catalogue motor, so
+// its inputs are written as the coupling would have left them.
+EventRouting SecondDriveRouting() {
+  EventRouting r;
+  r.Form_Load = Form_Load;
+  r.Command1_Click = Command1_Click;
+  r.Text11_Change = Text11_Change;
+  return r;
+}
+
+void SecondDrive(Form1& f) {
+  f.SetText(Ctl::Text2, "3000");
+  f.SetCaption(Ctl::Label36, "1.60");
+  f.SetText(Ctl::Text10, "300");
+  f.SetText(Ctl::Combo2, "250");
+  f.SetText(Ctl::Combo3, "125");
+  f.Select(0);
+  f.SetText(Ctl::Text5, "4");
+  f.Click(Ctl::Command1);
+}
+
+std::string Expected(const std::string& name) {
+  std::ifstream file(std::string(SELBRIN_SHEET_DIR) + "/" + name, std::ios::binary);
+  std::stringstream s;
+  s << file.rdbuf();
+  return s.str();
+}
+
+// With SELBRIN_UPDATE=1 the files are written anew, to be read through again.
+void Compare(const std::string& actual, const std::string& name) {
+  if (const char* update = std::getenv("SELBRIN_UPDATE"); update && std::string(update) == "1") {
+    std::ofstream(std::string(SELBRIN_SHEET_DIR) + "/" + name, std::ios::binary) << actual;
+  }
+  EXPECT_EQ(actual, Expected(name)) << name;
+}
+
+TEST(Sheet, FirstWorkedDriveAsTextAndPage) {
+  Form1 form;
+  FirstDrive(form);
+  Compare(ResultsText(form), "drive-example1.txt");
+  Compare(SheetSvg(form, "1.00", kDate), "drive-example1.svg");
+}
+
+TEST(Sheet, SecondWorkedDriveAsTextAndPage) {
+  Form1 form{SecondDriveRouting()};
+  SecondDrive(form);
+  ASSERT_EQ(form.Text(Ctl::Text13), "20.64");
+  Compare(ResultsText(form), "drive-example2.txt");
+  Compare(SheetSvg(form, "1.00", kDate), "drive-example2.svg");
+}
+
+// The number in attribute `name` of the element with id `id`.
+double Attr(const std::string& svg, const std::string& id, const std::string& name) {
+  std::size_t at = svg.find("id=\"" + id + "\"");
+  std::size_t open = svg.rfind('<', at);
+  std::size_t close = svg.find('>', at);
+  std::size_t attr = svg.find(" " + name + "=\"", open);
+  if (at == std::string::npos || attr == std::string::npos || attr > close) return NAN;
+  const char* start = svg.data() + attr + name.size() + 3;
+  double value = NAN;
+  std::from_chars(start, svg.data() + close, value);  // the page's numbers ignore the locale
+  return value;
+}
+
+// Distance from point (px, py) to the line through the strand's two ends.
+double DistanceToStrand(const std::string& svg, const std::string& strand, double px, double py) {
+  double x1 = Attr(svg, strand, "x1"), y1 = Attr(svg, strand, "y1");
+  double x2 = Attr(svg, strand, "x2"), y2 = Attr(svg, strand, "y2");
+  return std::abs((x2 - x1) * (py - y1) - (y2 - y1) * (px - x1)) / std::hypot(x2 - x1, y2 - y1);
+}
+
+TEST(Sheet, DrawsTheFirstDriveToScaleWithTangentStrands) {
+  Form1 form;
+  FirstDrive(form);
+  std::string svg = SheetSvg(form, "1.00", kDate);
+  ASSERT_NE(svg.find("Ölçek 1:5"), std::string::npos);
+  double mx = Attr(svg, "motor-pulley", "cx"), my = Attr(svg, "motor-pulley", "cy");
+  double sx = Attr(svg, "screw-pulley", "cx"), sy = Attr(svg, "screw-pulley", "cy");
+  EXPECT_DOUBLE_EQ(Attr(svg, "motor-pulley", "r"), 22.4);  // 224 mm at 1:5
+  EXPECT_DOUBLE_EQ(Attr(svg, "screw-pulley", "r"), 16.5);
+  EXPECT_NEAR(sx - mx, 100, 1e-3);  // 500 mm
+  EXPECT_DOUBLE_EQ(sy, my);
+  constexpr double kWritten = 2e-3;  // coordinates have three decimals
+  for (const char* strand : {"upper-strand", "lower-strand"}) {
+    EXPECT_NEAR(DistanceToStrand(svg, strand, mx, my), 22.4, kWritten) << strand;
+    EXPECT_NEAR(DistanceToStrand(svg, strand, sx, sy), 16.5, kWritten) << strand;
+    EXPECT_NEAR(std::hypot(Attr(svg, strand, "x1") - mx, Attr(svg, strand, "y1") - my), 22.4,
+                kWritten);
+    EXPECT_NEAR(std::hypot(Attr(svg, strand, "x2") - sx, Attr(svg, strand, "y2") - sy), 16.5,
+                kWritten);
+  }
+  // The upper strand touches the screw pulley (173.24 / 2) degrees from the
+  // outer end of the centre line: x = sx - r cos(86.62 degrees).
+  EXPECT_NEAR(Attr(svg, "upper-strand", "x2"), sx + 16.5 * 59.0 / 1000.0, kWritten);
+  EXPECT_LT(Attr(svg, "upper-strand", "y2"), sy);
+  EXPECT_NE(svg.find(">173.24°<"), std::string::npos);
+}
+
+TEST(Sheet, ReadsTheFormAndChangesNothing) {
+  Form1 form;
+  FirstDrive(form);
+  form.Edit(Ctl::Text5, "4");
+  std::string before = ResultsText(form);
+  (void)SheetSvg(form, "1.00", kDate);
+  EXPECT_EQ(ResultsText(form), before);
+  EXPECT_TRUE(form.ResultsOutdated());
+  EXPECT_EQ(form.Text(Ctl::Text13), "26.99");
+}
+
+}  // namespace
+}  // namespace selbrin::sheet

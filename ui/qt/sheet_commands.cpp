@@ -1,0 +1,135 @@
+#include "ui/qt/sheet_commands.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDate>
+#include <QDir>
+#include <QFileDialog>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSvgRenderer>
+#include <QWidget>
+#include <algorithm>
+
+#include "sheet/fields.h"
+#include "sheet/sheet.h"
+
+namespace selbrin::ui {
+namespace {
+
+constexpr int kPdfResolution = 600;  // dots per inch of the drawing in the PDF
+
+sheet::Date Today() {
+  QDate today = QDate::currentDate();
+  return {today.year(), today.month(), today.day()};
+}
+
+// The painter draws texts in hundredths of a millimetre, as font sizes are whole
+// pixels and the sheet's are fractions of a millimetre.
+constexpr double kTextUnits = 100;
+
+void DrawText(QPainter& painter, const sheet::TextItem& item) {
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setPixelSize(static_cast<int>(item.size * kTextUnits));
+  font.setBold(item.style == sheet::TextStyle::Bold);
+  painter.setFont(font);
+  painter.setPen(item.style == sheet::TextStyle::Angle
+                     ? QColor(QString::fromLatin1(sheet::kAngleColour.data(),
+                                                  static_cast<int>(sheet::kAngleColour.size())))
+                     : QColor(Qt::black));
+  QString text = QString::fromStdString(item.text);
+  double width = QFontMetricsF(font, painter.device()).horizontalAdvance(text);
+  double shift = item.anchor == "middle" ? width / 2 : item.anchor == "end" ? width : 0;
+  painter.drawText(QPointF(item.x * kTextUnits - shift, item.y * kTextUnits), text);
+}
+
+QAction* AddCommand(QWidget* window, const char* name, const char* text, const QKeySequence& keys) {
+  auto* action = new QAction(QString::fromUtf8(text), window);
+  action->setObjectName(QString::fromLatin1(name));
+  action->setShortcut(keys);
+  action->setShortcutContext(Qt::WindowShortcut);
+  window->addAction(action);
+  return action;
+}
+
+}  // namespace
+
+SheetCommands::SheetCommands(const Form1& form, QWidget* window)
+    : QObject(window), form_(form), window_(window) {
+  setObjectName(QStringLiteral("sheetCommands"));
+  // The window's actions are its context menu; the boxes keep their own menus.
+  window->setContextMenuPolicy(Qt::ActionsContextMenu);
+  connect(AddCommand(window, "copyResults", "Sonuçları kopyala",
+                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)),
+          &QAction::triggered, this, [this] { CopyResults(); });
+  connect(AddCommand(window, "printSheet", "Yazdır…", QKeySequence(Qt::CTRL | Qt::Key_P)),
+          &QAction::triggered, this, [this] { Print(); });
+  connect(
+      AddCommand(window, "saveSheetPdf", "PDF olarak kaydet…", QKeySequence(Qt::CTRL | Qt::Key_S)),
+      &QAction::triggered, this, [this] { SaveAsPdf(); });
+}
+
+void SheetCommands::CopyResults() const {
+  QGuiApplication::clipboard()->setText(QString::fromStdString(sheet::ResultsText(form_)));
+}
+
+bool SheetCommands::Paint(QPagedPaintDevice& device) const {
+  sheet::SheetParts parts = sheet::SheetForPainter(form_, SELBRIN_VERSION_TEXT, Today());
+  QSvgRenderer renderer(QByteArray::fromStdString(parts.graphics));
+  QPainter painter;
+  if (!renderer.isValid() || !painter.begin(&device)) return false;
+  double scale = std::min(device.width() / sheet::kPageWidth, device.height() / sheet::kPageHeight);
+  QSizeF size(sheet::kPageWidth * scale, sheet::kPageHeight * scale);
+  QPointF corner((device.width() - size.width()) / 2, (device.height() - size.height()) / 2);
+  renderer.render(&painter, QRectF(corner, size));
+  // The texts as text, so that the PDF can be searched and copied from.
+  painter.translate(corner);
+  painter.scale(scale / kTextUnits, scale / kTextUnits);
+  for (const sheet::TextItem& item : parts.texts) DrawText(painter, item);
+  return painter.end();
+}
+
+void SheetCommands::Print() {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  printer.setPageOrientation(QPageLayout::Portrait);
+  printer.setFullPage(true);  // the sheet keeps its own margins
+  printer.setDocName(QStringLiteral("Selbrin"));
+  QPrintDialog dialog(&printer, window_);
+  dialog.setWindowTitle(QStringLiteral("Yazdır"));
+  if (dialog.exec() != QDialog::Accepted) return;
+  if (!Paint(printer)) {
+    QMessageBox::warning(window_, QStringLiteral("Yazdır"), QStringLiteral("Sayfa yazdırılamadı."));
+  }
+}
+
+bool SheetCommands::WritePdf(const QString& path) const {
+  QPdfWriter writer(path);
+  writer.setPageSize(QPageSize(QPageSize::A4));
+  writer.setPageOrientation(QPageLayout::Portrait);
+  writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+  writer.setResolution(kPdfResolution);
+  writer.setCreator(QStringLiteral("Selbrin " SELBRIN_VERSION_TEXT));
+  writer.setTitle(QStringLiteral("Kayış kasnak hesabı"));
+  return Paint(writer);
+}
+
+void SheetCommands::SaveAsPdf() {
+  QString path = QFileDialog::getSaveFileName(
+      window_, QStringLiteral("PDF olarak kaydet"),
+      QDir::home().filePath(QStringLiteral("kayis-hesabi.pdf")), QStringLiteral("PDF (*.pdf)"));
+  if (path.isEmpty()) return;
+  if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
+  if (!WritePdf(path)) {
+    QMessageBox::warning(
+        window_, QStringLiteral("PDF olarak kaydet"),
+        QStringLiteral("Dosya yazılamadı: %1").arg(QDir::toNativeSeparators(path)));
+  }
+}
+
+}  // namespace selbrin::ui

@@ -1,0 +1,43 @@
+// The calculation sheet's three commands on the form: a context menu on the
+// form's background and keyboard shortcuts. They read the form and change
+// nothing in it.
+//
+//   "Sonuçları kopyala"   Ctrl+Shift+C   the results text onto the clipboard
+//   "Yazdır…"             Ctrl+P         the sheet through the print dialog
+//   "PDF olarak kaydet…"  Ctrl+S         the sheet into a PDF file
+//
+// The actions are named "copyResults", "printSheet" and "saveSheetPdf".
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include "form/form1.h"
+
+class QPagedPaintDevice;
+class QWidget;
+
+namespace selbrin::ui {
+
+class SheetCommands : public QObject {
+  Q_OBJECT
+
+ public:
+  // Adds the commands to `window`, which owns them; `form` must outlive it.
+  SheetCommands(const Form1& form, QWidget* window);
+
+  void CopyResults() const;
+  void Print();
+  void SaveAsPdf();
+  // Writes the sheet to `path` as a one-page PDF; false when it cannot.
+  bool WritePdf(const QString& path) const;
+
+ private:
+  // Draws the sheet as large as the device's page allows, keeping its shape.
+  bool Paint(QPagedPaintDevice& device) const;
+
+  const Form1& form_;
+  QWidget* window_;
+};
+
+}  // namespace selbrin::ui
