@@ -11,6 +11,8 @@ packages=(
   locales clang libclang-rt-14-dev clang-format
   xvfb xauth libxcb1-dev
   desktop-file-utils appstream dpkg-dev file
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 msitools
+  openbox imagemagick zip
 )
 
 missing=()
