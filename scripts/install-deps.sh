@@ -12,7 +12,7 @@ packages=(
   xvfb xauth libxcb1-dev
   desktop-file-utils appstream dpkg-dev file
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 msitools
-  fonts-wine openbox imagemagick zip
+  fonts-wine openbox imagemagick zip wixl
 )
 
 missing=()
