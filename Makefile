@@ -3,19 +3,22 @@
 #   make test   installs what is missing, builds, and runs every test
 # Both are quick when nothing has changed. Besides them:
 #   make fuzz   plays random sessions for ten minutes (FUZZ_SECONDS=N to change)
+#   make windows  cross-builds for Windows: build-windows/selbrin-1.00-win64.zip and .msi
 
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 600
 WERROR := $(if $(filter true 1,$(CI)),ON,OFF)
 
-.PHONY: run test deps build build-asan test-dev test-asan test-fuzz fuzz format-check package clean
+.PHONY: run test deps build build-asan test-dev test-asan test-fuzz fuzz format-check package \
+        build-windows test-windows windows clean
 
 run: build
 	@if [ -x build/bin/selbrin ]; then exec build/bin/selbrin; \
 	 else echo "The window is not built yet; build/bin/selbrin-replay plays scenarios."; fi
 
 test: deps
-	@$(MAKE) --no-print-directory build test-dev build-asan test-asan test-fuzz format-check
+	@$(MAKE) --no-print-directory build test-dev build-asan test-asan test-fuzz \
+	  build-windows test-windows format-check
 
 deps:
 	@scripts/install-deps.sh
@@ -48,6 +51,17 @@ test-fuzz:
 fuzz: deps
 	@JOBS=$(JOBS) fuzz/run.sh $(FUZZ_SECONDS)
 
+# The Windows build: MinGW-w64 cross compiler, tests under Wine (scripts/windows-test.sh).
+build-windows:
+	@[ build-windows/CMakeCache.txt -nt CMakePresets.json ] || cmake --preset windows -DSELBRIN_WERROR=$(WERROR) >/dev/null
+	@cmake --build --preset windows -j $(JOBS)
+
+test-windows:
+	@scripts/windows-test.sh
+
+windows: deps build-windows
+	@cmake --build --preset windows --target windows-packages
+
 format-check:
 	@scripts/check-format.sh
 
@@ -58,4 +72,4 @@ package: deps
 	@cd build-release && cpack -G DEB
 
 clean:
-	rm -rf build build-asan build-release build-fuzz
+	rm -rf build build-asan build-release build-fuzz build-windows

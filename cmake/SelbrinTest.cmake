@@ -7,7 +7,16 @@
 # never reach the number rules. Without QT it is a GoogleTest suite; with QT it is
 # a Qt Test executable (its own QTEST_MAIN) for the window, drawn on the offscreen
 # platform so that no display is needed.
-find_package(GTest REQUIRED)
+if(CMAKE_CROSSCOMPILING)
+  # No GoogleTest is packaged for the target: build Debian's sources with the
+  # cross compiler, as part of this build.
+  set(SELBRIN_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources for cross builds")
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  add_subdirectory(${SELBRIN_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+else()
+  find_package(GTest REQUIRED)
+endif()
 
 add_library(selbrin_test_main STATIC ${CMAKE_SOURCE_DIR}/tests/support/test_main.cpp)
 target_link_libraries(selbrin_test_main PUBLIC GTest::gtest)
@@ -27,6 +36,13 @@ function(selbrin_add_test NAME)
     target_link_libraries(${NAME} PRIVATE selbrin_test_main)
   endif()
   add_test(NAME ${NAME} COMMAND ${NAME})
+  if(WIN32)
+    # Windows takes its locale from the system, not from LC_ALL: one run is all.
+    if(env)
+      set_tests_properties(${NAME} PROPERTIES ENVIRONMENT "${env}")
+    endif()
+    return()
+  endif()
   add_test(NAME ${NAME}.tr_TR COMMAND ${NAME})
   if(env)
     set_tests_properties(${NAME} PROPERTIES ENVIRONMENT "${env}")
@@ -43,5 +59,9 @@ function(selbrin_add_scenarios DIR)
     add_test(NAME scenario.${name}
              COMMAND ${CMAKE_SOURCE_DIR}/tests/scenarios/check-scenario.sh
                      $<TARGET_FILE:selbrin-replay> ${script} ${DIR}/${name}.expected)
+    if(CMAKE_CROSSCOMPILING_EMULATOR)
+      set_tests_properties(scenario.${name} PROPERTIES
+                           ENVIRONMENT "SCENARIO_EMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}")
+    endif()
   endforeach()
 endfunction()

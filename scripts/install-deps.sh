@@ -12,6 +12,8 @@ packages=(
   xvfb xauth libxcb1-dev libxcb-damage0-dev
   desktop-file-utils appstream dpkg-dev file
   librsvg2-bin poppler-utils
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 msitools
+  fonts-wine openbox imagemagick zip wixl
 )
 
 missing=()

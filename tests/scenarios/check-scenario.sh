@@ -3,12 +3,13 @@
 # Plays SCRIPT with the scenario runner and compares what it printed with EXPECTED:
 # standard output, then "--- stderr" and the error output if there was any, then
 # "--- exit N" if the runner did not exit with 0.
-# With UPDATE=1 it writes EXPECTED instead of comparing.
+# With UPDATE=1 it writes EXPECTED instead of comparing. SCENARIO_EMULATOR, when
+# set, runs REPLAY (a Windows build under Wine, say).
 set -u
 replay=$1 script=$2 expected=$3
 actual=$(mktemp)
 trap 'rm -f "$actual" "$actual.err"' EXIT
-"$replay" "$script" >"$actual" 2>"$actual.err"
+${SCENARIO_EMULATOR:+"$SCENARIO_EMULATOR"} "$replay" "$script" >"$actual" 2>"$actual.err"
 status=$?
 if [ -s "$actual.err" ]; then
   echo "--- stderr" >>"$actual"

@@ -1,0 +1,255 @@
+// The Windows window driven through its real controls with the messages user
+// input produces: characters into edit fields, picks from a combo box's open
+// list, button clicks and keys. What the window shows is compared with the form
+// model, and the model with one driven directly with the same actions.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+
+#include "form/form1.h"
+#include "ui/win32/control_ids.h"
+#include "ui/win32/face_rules.h"
+#include "ui/win32/form_window.h"
+#include "ui/win32/wide.h"
+
+namespace selbrin::win32 {
+namespace {
+
+constexpr int kPower30kW = 5;  // Combo1 "30"
+constexpr int kPulley140 = 5;  // Combo3 "140"
+
+HWND Field(HWND control) {
+  HWND edit = FindWindowExW(control, nullptr, L"Edit", nullptr);
+  return edit != nullptr ? edit : control;  // a combo box's field, or the edit itself
+}
+
+std::string Shown(HWND w) { return Narrow(WindowText(w)); }
+
+// The first control whose window differs from the model, described.
+std::string MismatchWithModel(const FormWindow& window, const Form1& form) {
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    auto c = static_cast<Ctl>(i);
+    HWND w = window.control(c);
+    const ControlDef& d = Def(c);
+    bool checked = SendMessageW(w, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    bool same = true;
+    switch (d.kind) {
+      case Kind::ComboBox:
+        same = SendMessageW(w, CB_GETCOUNT, 0, 0) == static_cast<LRESULT>(form.Items(c).size());
+        [[fallthrough]];
+      case Kind::Label:
+      case Kind::Display:
+      case Kind::TextBox:
+        same = same && Shown(w) == form.Text(c);
+        break;
+      case Kind::CheckBox:
+        same = checked == (form.Value(c) == 1);
+        break;
+      case Kind::OptionButton:
+        same = checked == form.OptionValue(d.index);
+        break;
+      case Kind::CommandButton:
+        break;
+    }
+    if (!same)
+      return WidgetName(c) + " shows \"" + Shown(w) + "\", the model \"" + form.Text(c) + "\"";
+  }
+  return {};
+}
+
+std::string ModelState(const Form1& form) {
+  std::string s;
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    auto c = static_cast<Ctl>(i);
+    s += WidgetName(c) + "=" + form.Text(c) + "/" + std::to_string(form.Value(c)) + "\n";
+  }
+  return s;
+}
+
+class WindowTest : public testing::Test {
+ protected:
+  WindowTest() : window_(form_, GetModuleHandleW(nullptr)) {
+    window_.Show(SW_SHOW);
+    SetForegroundWindow(window_.hwnd());
+    Pump();
+  }
+
+  void Pump() { PumpMessages(window_); }
+  HWND Control(Ctl c) const { return window_.control(c); }
+
+  // Keystrokes at the end of a field, as characters (backspace is '\b').
+  void Type(Ctl c, std::string_view chars) {
+    HWND edit = Field(Control(c));
+    for (char ch : chars) {
+      int end = GetWindowTextLengthW(edit);
+      SendMessageW(edit, EM_SETSEL, static_cast<WPARAM>(end), end);
+      SendMessageW(edit, WM_CHAR, static_cast<WPARAM>(ch), 0);
+      Pump();
+    }
+  }
+
+  // Opens the list, moves to `item` and takes it with Enter.
+  void PickFromList(Ctl combo, int item) {
+    HWND w = Control(combo);
+    SetFocus(w);
+    SendMessageW(w, CB_SHOWDROPDOWN, TRUE, 0);
+    SendMessageW(w, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+    PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
+    Pump();
+  }
+
+  void Key(HWND w, WPARAM key) {
+    SetFocus(w);
+    PostMessageW(w, WM_KEYDOWN, key, 0);
+    Pump();
+  }
+
+  void Click(Ctl c) {
+    SendMessageW(Control(c), BM_CLICK, 0, 0);
+    Pump();
+  }
+
+  Form1 form_;
+  FormWindow window_;
+};
+
+// State: a new window at 96 DPI.  Action: none.
+// Expected: client area 475 x 316 and every control at its twips / 15.
+TEST_F(WindowTest, StandsAtTheTableGeometry) {
+  ASSERT_EQ(window_.dpi(), USER_DEFAULT_SCREEN_DPI);
+  RECT client{};
+  GetClientRect(window_.hwnd(), &client);
+  EXPECT_EQ(client.right, 475);
+  EXPECT_EQ(client.bottom, 316);
+  EXPECT_EQ(Shown(window_.hwnd()), " Selbrin");
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    auto c = static_cast<Ctl>(i);
+    RECT r{};
+    GetWindowRect(Control(c), &r);
+    MapWindowPoints(nullptr, window_.hwnd(), reinterpret_cast<POINT*>(&r), 2);
+    face::PixelRect want = face::ToPixels(kControls[i].geometry, 1.0);
+    EXPECT_EQ(r.left, want.left) << WidgetName(c);
+    EXPECT_EQ(r.top, want.top) << WidgetName(c);
+    EXPECT_EQ(r.right, want.right) << WidgetName(c);
+    if (Def(c).kind != Kind::ComboBox) {
+      EXPECT_EQ(r.bottom, want.bottom) << WidgetName(c);
+    }
+  }
+  EXPECT_EQ(GetFocus(), Control(Ctl::Text2));
+}
+
+// State: the start.  Action: the typical use, "Hesapla" by Enter on its button.
+// Expected: the window shows what the model computed.
+TEST_F(WindowTest, TypicalUseShowsTheModelsResults) {
+  PickFromList(Ctl::Combo1, kPower30kW);
+  Type(Ctl::Text2, "3000");
+  PickFromList(Ctl::Combo3, kPulley140);
+  Type(Ctl::Text5, "3");
+  Key(Control(Ctl::Command1), VK_RETURN);
+  EXPECT_EQ(form_.Text(Ctl::Label31), "2940");
+  EXPECT_EQ(form_.Text(Ctl::Text2), "3003");
+  EXPECT_EQ(form_.Text(Ctl::Combo2), "143");
+  EXPECT_EQ(form_.Text(Ctl::Text11), "944.5");
+  EXPECT_EQ(form_.Text(Ctl::Label35), "179.31");
+  EXPECT_EQ(MismatchWithModel(window_, form_), "");
+  EXPECT_FALSE(window_.faultMessage().visible());
+}
+
+// State: Text2 empty.  Action: six keystrokes.  Expected: the first five kept.
+TEST_F(WindowTest, Text2TakesAtMostFiveCharacters) {
+  Type(Ctl::Text2, "123456");
+  EXPECT_EQ(Shown(Control(Ctl::Text2)), "12345");
+  EXPECT_EQ(form_.Text(Ctl::Text2), "12345");
+}
+
+// State: "200" typed after Combo2's 143.  Action: Enter in its field.
+// Expected: nothing runs; the model is as before the key.
+TEST_F(WindowTest, EnterInAComboBoxRaisesNothing) {
+  PickFromList(Ctl::Combo1, kPower30kW);
+  Type(Ctl::Text2, "3000");
+  Type(Ctl::Combo2, "200");
+  std::string before = ModelState(form_);
+  Key(Field(Control(Ctl::Combo2)), VK_RETURN);
+  EXPECT_EQ(ModelState(form_), before);
+  EXPECT_EQ(Shown(Control(Ctl::Combo2)), "143200");  // typed after the computed 143
+}
+
+// State: a 30 kW motor.  Action: "9e99" typed into Text2, the last key overflows.
+// Expected: the message names the field and the fault, the focus stays in
+// Text2; Esc closes the message, and so does the next action without a fault.
+TEST_F(WindowTest, AFaultLeavesTheFocusWhereItWas) {
+  PickFromList(Ctl::Combo1, kPower30kW);
+  SetFocus(Control(Ctl::Text2));
+  Type(Ctl::Text2, "9e99");
+  ASSERT_TRUE(window_.faultMessage().visible());
+  EXPECT_EQ(window_.faultMessage().text(), "Vida Deviri: Taşma");
+  EXPECT_EQ(GetFocus(), Control(Ctl::Text2));
+  Key(Control(Ctl::Text2), VK_ESCAPE);
+  EXPECT_FALSE(window_.faultMessage().visible());
+  Type(Ctl::Text2, "\b");  // overflows again: "9e9" is the last good text ...
+  Type(Ctl::Text2, "\b\b");
+  EXPECT_FALSE(window_.faultMessage().visible());
+}
+
+// State: the start.  Action: a few hundred random user actions through the
+// controls, and the same actions on a second model.
+// Expected: after each, the window equals its model and its model the second.
+TEST_F(WindowTest, RandomActionsKeepTheWindowEqualToTheModel) {
+  Form1 reference;
+  std::mt19937 random(20240607);
+  auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+  const Ctl boxes[] = {Ctl::Text2, Ctl::Text5, Ctl::Text9, Ctl::Text10, Ctl::Text11, Ctl::Combo2};
+  const Ctl combos[] = {Ctl::Combo1, Ctl::Combo2, Ctl::Combo3};
+  const Ctl buttons[] = {Ctl::chkKompakt, Ctl::chk4kutup, Ctl::chkC2, Ctl::Command1};
+  const std::string keys = "0123456789012345.,e-\b\b";
+  for (int step = 0; step < 300; ++step) {
+    std::string what;
+    switch (pick(5)) {
+      case 0: {
+        Ctl c = boxes[pick(6)];
+        char ch = keys[static_cast<std::size_t>(pick(static_cast<int>(keys.size())))];
+        Type(c, std::string(1, ch));
+        std::string t = reference.Text(c);
+        reference.Edit(c, ch == '\b' ? CutToChars(t, std::max(CountChars(t) - 1, 0)) : t + ch);
+        what = "type into " + WidgetName(c);
+        break;
+      }
+      case 1: {
+        Ctl c = combos[pick(3)];
+        int item = pick(static_cast<int>(form_.Items(c).size()));
+        PickFromList(c, item);
+        reference.Pick(c, item);
+        what = "pick in " + WidgetName(c);
+        break;
+      }
+      case 2: {
+        Ctl c = buttons[pick(4)];
+        Click(c);
+        reference.Click(c);
+        what = "click " + WidgetName(c);
+        break;
+      }
+      case 3: {
+        int i = pick(8);
+        Click(Option(i));
+        reference.Select(i);
+        what = "click Option1_" + std::to_string(i);
+        break;
+      }
+      default: {
+        int from = face::OptionTabStop(form_);
+        Key(Control(Option(from)), VK_RIGHT);
+        reference.Select(face::OptionAfterArrow(from, face::Arrow::Right));
+        what = "arrow from Option1_" + std::to_string(from);
+        break;
+      }
+    }
+    ASSERT_EQ(MismatchWithModel(window_, form_), "") << "step " << step << ": " << what;
+    ASSERT_EQ(ModelState(form_), ModelState(reference)) << "step " << step << ": " << what;
+  }
+}
+
+}  // namespace
+}  // namespace selbrin::win32

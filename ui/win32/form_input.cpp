@@ -1,0 +1,241 @@
+// The window's messages: user input into the model, the model's colours and the
+// form's own keys.
+#include <algorithm>
+#include <optional>
+
+#include "ui/win32/control_ids.h"
+#include "ui/win32/face_rules.h"
+#include "ui/win32/form_window.h"
+#include "ui/win32/wide.h"
+
+namespace selbrin::win32 {
+namespace {
+
+bool IsComboDropped(HWND w) {
+  for (; w != nullptr; w = GetParent(w)) {
+    wchar_t cls[16] = {};
+    GetClassNameW(w, cls, 16);
+    if (lstrcmpiW(cls, L"ComboBox") == 0) return SendMessageW(w, CB_GETDROPPEDSTATE, 0, 0) != 0;
+  }
+  return false;
+}
+
+std::optional<face::Arrow> ArrowOf(WPARAM key) {
+  switch (key) {
+    case VK_LEFT:
+      return face::Arrow::Left;
+    case VK_UP:
+      return face::Arrow::Up;
+    case VK_RIGHT:
+      return face::Arrow::Right;
+    case VK_DOWN:
+      return face::Arrow::Down;
+    default:
+      return std::nullopt;
+  }
+}
+
+}  // namespace
+
+LRESULT CALLBACK FormWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lp);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcW(hwnd, msg, wp, lp);
+  if (self->hwnd_ == nullptr) self->hwnd_ = hwnd;  // messages sent while it is created
+  return self->Handle(msg, wp, lp);
+}
+
+LRESULT FormWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_COMMAND:
+      OnCommand(LOWORD(wp), HIWORD(wp));
+      return 0;
+    case WM_CTLCOLORSTATIC:
+      return OnColour(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
+    case WM_DPICHANGED: {
+      const RECT* r = reinterpret_cast<const RECT*>(lp);
+      ApplyDpi(HIWORD(wp));
+      SetWindowPos(hwnd_, nullptr, r->left, r->top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
+    case WM_ACTIVATE:
+      // The focus goes back to the control that had it when the form was left.
+      if (LOWORD(wp) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(hwnd_, focus)) last_focus_ = focus;
+      } else if (last_focus_ != nullptr && IsWindow(last_focus_)) {
+        SetFocus(last_focus_);
+        return 0;
+      }
+      break;
+    case WM_DESTROY:
+      hwnd_ = nullptr;
+      PostQuitMessage(0);
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(hwnd_, msg, wp, lp);
+}
+
+std::optional<Ctl> FormWindow::ControlOf(HWND w) const {
+  while (w != nullptr && GetParent(w) != hwnd_) w = GetParent(w);
+  if (w == nullptr) return std::nullopt;
+  return ControlOfId(GetDlgCtrlID(w));
+}
+
+void FormWindow::OnCommand(int id, int code) {
+  std::optional<Ctl> c = ControlOfId(id);
+  if (!c || writing_) return;
+  HWND w = control(*c);
+  switch (Def(*c).kind) {
+    case Kind::TextBox:
+      if (code == EN_CHANGE) OnEdited(*c);
+      break;
+    case Kind::ComboBox: {
+      int item = static_cast<int>(SendMessageW(w, CB_GETCURSEL, 0, 0));
+      bool dropped = SendMessageW(w, CB_GETDROPPEDSTATE, 0, 0) != 0;
+      if (code == CBN_EDITCHANGE) OnEdited(*c);
+      // A pick: the list closes on an item, or an arrow key moves the closed list.
+      bool pick = code == CBN_SELENDOK || (code == CBN_SELCHANGE && !dropped);
+      if (pick && item >= 0) Act(*c, [&] { return form_.Pick(*c, item); });
+      break;
+    }
+    case Kind::CheckBox:
+    case Kind::CommandButton:
+      if (code == BN_CLICKED) Act(*c, [&] { return form_.Click(*c); });
+      break;
+    case Kind::OptionButton:
+      if (code == BN_CLICKED) Act(*c, [&] { return form_.Select(Def(*c).index); });
+      break;
+    case Kind::Label:
+    case Kind::Display:
+      break;
+  }
+}
+
+// A keystroke, paste or cut changed a field. A box with a typing limit takes
+// only what fits, counted in characters as the model counts them.
+void FormWindow::OnEdited(Ctl c) {
+  HWND w = control(c);
+  std::string text = Narrow(WindowText(w));
+  int max_chars = Def(c).max_chars;
+  if (max_chars > 0) {
+    const std::string& before = form_.Text(c);
+    std::optional<FittedEdit> fitted = FitUserEdit(before, text, max_chars);
+    DWORD caret = 0;
+    SendMessageW(w, EM_GETSEL, reinterpret_cast<WPARAM>(&caret), 0);
+    if (!fitted) {
+      // Refused: the text as it was, the caret before the refused characters.
+      int excess = static_cast<int>(WindowText(w).size()) - Utf16Offset(before, before.size());
+      WriteText(w, before);
+      int at = std::max(0, static_cast<int>(caret) - excess);
+      SendMessageW(w, EM_SETSEL, static_cast<WPARAM>(at), at);
+      return;
+    }
+    if (fitted->text != text) {
+      WriteText(w, fitted->text);
+      int at = Utf16Offset(fitted->text, fitted->cursor);
+      SendMessageW(w, EM_SETSEL, static_cast<WPARAM>(at), at);
+      text = fitted->text;
+    }
+  }
+  Act(c, [&] { return form_.Edit(c, text); });
+}
+
+void FormWindow::OnOptionArrow(Ctl focused, WPARAM key) {
+  int next = face::OptionAfterArrow(Def(focused).index, *ArrowOf(key));
+  SetFocus(control(Option(next)));
+  Act(Option(next), [&] { return form_.Select(next); });
+}
+
+// Display fields on the window colour, every other label on the form's.
+LRESULT FormWindow::OnColour(HDC dc, HWND child) {
+  std::optional<Ctl> c = ControlOf(child);
+  int colour = c && Def(*c).kind == Kind::Display ? COLOR_WINDOW : COLOR_BTNFACE;
+  SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+  SetBkColor(dc, GetSysColor(colour));
+  return reinterpret_cast<LRESULT>(GetSysColorBrush(colour));
+}
+
+void FormWindow::Act(Ctl touched, const std::function<std::optional<FaultKind>()>& action) {
+  std::optional<FaultKind> fault = action();
+  // The control may hold what the model did not take as it stands.
+  ShowControl(touched);
+  if (fault) {
+    fault_.Show(hwnd_,
+                font_ != nullptr ? font_ : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)),
+                face::FaultText(touched, *fault));
+  } else if (!face::FaultMessageStays(fault)) {
+    fault_.Hide();
+  }
+  if (form_.ended() && hwnd_ != nullptr) DestroyWindow(hwnd_);
+}
+
+// A program write: the notifications it causes are not user edits.
+void FormWindow::WriteText(HWND w, const std::string& text) {
+  std::wstring wide = Widen(text);
+  if (WindowText(w) == wide) return;
+  bool was_writing = writing_;
+  writing_ = true;
+  SetWindowTextW(w, wide.c_str());
+  writing_ = was_writing;
+}
+
+bool FormWindow::PreTranslate(MSG& msg) {
+  if (hwnd_ == nullptr) return false;
+  HWND message = fault_.hwnd();
+  bool in_form = msg.hwnd == hwnd_ || IsChild(hwnd_, msg.hwnd) != FALSE;
+  bool in_message = message != nullptr && (msg.hwnd == message || IsChild(message, msg.hwnd));
+  if (msg.message == WM_KEYDOWN && (in_form || in_message) && !IsComboDropped(msg.hwnd)) {
+    if (msg.wParam == VK_ESCAPE && fault_.visible()) {
+      fault_.Hide();
+      return true;
+    }
+    std::optional<Ctl> c = in_form ? ControlOf(GetFocus()) : std::nullopt;
+    if (msg.wParam == VK_RETURN && in_form) {
+      // Enter clicks a focused button and does nothing anywhere else.
+      if (c && Def(*c).kind == Kind::CommandButton) Act(*c, [&] { return form_.Click(*c); });
+      return true;
+    }
+    if (c && Def(*c).kind == Kind::OptionButton && ArrowOf(msg.wParam)) {
+      OnOptionArrow(*c, msg.wParam);
+      return true;
+    }
+  }
+  // The wheel over a closed list would pick the next item when the user only
+  // meant to scroll past.
+  if (msg.message == WM_MOUSEWHEEL && in_form && !IsComboDropped(msg.hwnd)) {
+    std::optional<Ctl> c = ControlOf(msg.hwnd);
+    if (c && Def(*c).kind == Kind::ComboBox) return true;
+  }
+  if (in_message) return IsDialogMessageW(message, &msg) != FALSE;
+  return in_form && IsDialogMessageW(hwnd_, &msg) != FALSE;
+}
+
+bool PumpMessages(FormWindow& window) {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE) != FALSE) {
+    if (msg.message == WM_QUIT) return false;
+    if (window.PreTranslate(msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return true;
+}
+
+int RunMessageLoop(FormWindow& window) {
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    if (window.PreTranslate(msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return static_cast<int>(msg.wParam);
+}
+
+}  // namespace selbrin::win32

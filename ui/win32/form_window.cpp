@@ -1,0 +1,235 @@
+#include "ui/win32/form_window.h"
+
+#include <commctrl.h>
+
+#include "ui/win32/control_ids.h"
+#include "ui/win32/face_rules.h"
+#include "ui/win32/wide.h"
+
+namespace selbrin::win32 {
+namespace {
+
+constexpr wchar_t kClassName[] = L"SelbrinForm1";
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
+constexpr int kAppIcon = 1;  // the icon of the version record's script
+// Room for the open list of a combo box below its field: fifteen items.
+constexpr int kComboListTwips = 15 * 195;
+
+struct ChildClass {
+  const wchar_t* name;
+  DWORD style;
+  DWORD ex_style;
+};
+
+ChildClass ClassOf(Kind kind) {
+  constexpr DWORD kStatic = SS_LEFTNOWORDWRAP | SS_NOPREFIX;
+  switch (kind) {
+    case Kind::Label:
+      return {L"STATIC", kStatic, 0};
+    case Kind::Display:
+      return {L"STATIC", kStatic | SS_CENTERIMAGE | WS_BORDER, 0};
+    case Kind::TextBox:
+      return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+    case Kind::ComboBox:
+      return {L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 0};
+    case Kind::CheckBox:
+      return {L"BUTTON", BS_CHECKBOX | WS_TABSTOP, 0};
+    case Kind::OptionButton:
+      return {L"BUTTON", BS_RADIOBUTTON, 0};
+    case Kind::CommandButton:
+      return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
+  }
+  return {L"STATIC", kStatic, 0};
+}
+
+// The dialog font (DEFAULT_GUI_FONT), which the system gives at its own DPI,
+// at the window's DPI.
+HFONT CreateDialogFont(int dpi) {
+  LOGFONTW lf{};
+  if (GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf) == 0) return nullptr;
+  lf.lfHeight = MulDiv(lf.lfHeight, dpi, static_cast<int>(GetDpiForSystem()));
+  return CreateFontIndirectW(&lf);
+}
+
+void RegisterFormClass(HINSTANCE instance, WNDPROC proc) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = proc;
+  wc.hInstance = instance;
+  wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(kAppIcon));
+  wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+  wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+  wc.lpszClassName = kClassName;
+  RegisterClassExW(&wc);  // fails harmlessly when a second window registers again
+}
+
+}  // namespace
+
+FormWindow::FormWindow(Form1& form, HINSTANCE instance) : form_(form) {
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&icc);
+  RegisterFormClass(instance, Proc);
+  hwnd_ = CreateWindowExW(kExStyle, kClassName, Widen(kFormCaption).c_str(), kStyle, CW_USEDEFAULT,
+                          CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this);
+  CreateControls(instance);
+  ApplyDpi(static_cast<int>(GetDpiForWindow(hwnd_)));
+  CentreOnWorkArea();
+  form_.SetListener([this](Ctl c) { ShowControl(c); });
+}
+
+FormWindow::~FormWindow() {
+  form_.SetListener(nullptr);
+  if (hwnd_ != nullptr) {
+    // Destroyed by its owner, not by the user: the message loop goes on.
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    DestroyWindow(hwnd_);
+  }
+  if (font_ != nullptr) DeleteObject(font_);
+}
+
+void FormWindow::Show(int show_command) {
+  ShowWindow(hwnd_, show_command);
+  UpdateWindow(hwnd_);
+  SetFocus(control(Ctl::Text2));
+}
+
+// Created in tab order, which is the order Tab walks the child windows in.
+void FormWindow::AddTooltip(HWND w, std::string_view tip, HINSTANCE instance) {
+  if (tooltips_ == nullptr) {
+    tooltips_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
+                                hwnd_, nullptr, instance, nullptr);
+  }
+  // A label tells its parent of the mouse only when asked to.
+  SetWindowLongPtrW(w, GWL_STYLE, GetWindowLongPtrW(w, GWL_STYLE) | SS_NOTIFY);
+  std::wstring text = Widen(tip);
+  TTTOOLINFOW info{};
+  info.cbSize = sizeof info;
+  info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  info.hwnd = hwnd_;
+  info.uId = reinterpret_cast<UINT_PTR>(w);
+  info.lpszText = text.data();
+  SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+void FormWindow::CreateControls(HINSTANCE instance) {
+  for (Ctl c : face::TabOrder()) {
+    controls_[static_cast<std::size_t>(c)] = CreateControl(c, instance);
+    ShowControl(c);
+  }
+  UpdateOptionTabStop();
+}
+
+HWND FormWindow::CreateControl(Ctl c, HINSTANCE instance) {
+  const ControlDef& d = Def(c);
+  ChildClass cls = ClassOf(d.kind);
+  // Each control is a group of its own, but for the option buttons, which are one.
+  DWORD group = (d.kind == Kind::OptionButton && d.index > 0) ? 0 : WS_GROUP;
+  std::wstring caption = Widen(d.caption);
+  HWND w = CreateWindowExW(
+      cls.ex_style, cls.name, caption.c_str(), WS_CHILD | WS_VISIBLE | group | cls.style, 0, 0, 0,
+      0, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(c))), instance, nullptr);
+  if (!d.tooltip.empty()) AddTooltip(w, d.tooltip, instance);
+  return w;
+}
+
+// Every control at its twips / 15, times DPI / 96, in the dialog font of that DPI;
+// the client area 7125 x 4740 twips.
+void FormWindow::ApplyDpi(int dpi) {
+  dpi_ = dpi;
+  double scale = static_cast<double>(dpi) / USER_DEFAULT_SCREEN_DPI;
+  HFONT font = CreateDialogFont(dpi);
+  HFONT shown = font != nullptr ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    face::PixelRect r = face::ToPixels(kControls[i].geometry, scale);
+    int height = r.bottom - r.top;
+    if (kControls[i].kind == Kind::ComboBox) height += face::ToPixels(kComboListTwips, scale);
+    SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(shown), FALSE);
+    SetWindowPos(controls_[i], nullptr, r.left, r.top, r.right - r.left, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  if (font_ != nullptr) DeleteObject(font_);
+  font_ = font;
+  RECT client{0, 0, face::ToPixels(kFormClientArea.width, scale),
+              face::ToPixels(kFormClientArea.height, scale)};
+  AdjustWindowRectExForDpi(&client, kStyle, FALSE, kExStyle, static_cast<UINT>(dpi));
+  SetWindowPos(hwnd_, nullptr, 0, 0, client.right - client.left, client.bottom - client.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void FormWindow::CentreOnWorkArea() {
+  MONITORINFO mi{};
+  mi.cbSize = sizeof mi;
+  GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &mi);
+  RECT w{};
+  GetWindowRect(hwnd_, &w);
+  int x = (mi.rcWork.left + mi.rcWork.right - (w.right - w.left)) / 2;
+  int y = (mi.rcWork.top + mi.rcWork.bottom - (w.bottom - w.top)) / 2;
+  SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FormWindow::UpdateOptionTabStop() {
+  int stop = face::OptionTabStop(form_);
+  for (int i = 0; i < 8; ++i) {
+    HWND button = control(Option(i));
+    if (button == nullptr) continue;  // still building
+    LONG_PTR style = GetWindowLongPtrW(button, GWL_STYLE);
+    style = i == stop ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP));
+    SetWindowLongPtrW(button, GWL_STYLE, style);
+  }
+}
+
+void FormWindow::ShowControl(Ctl c) {
+  HWND w = control(c);
+  if (w == nullptr) return;  // still building
+  const ControlDef& d = Def(c);
+  switch (d.kind) {
+    case Kind::Label:
+    case Kind::Display:
+    case Kind::TextBox:
+      // Only a real change is written, so the caret stays where the user types.
+      WriteText(w, form_.Text(c));
+      break;
+    case Kind::ComboBox:
+      ShowCombo(c);
+      break;
+    case Kind::CheckBox:
+      SendMessageW(w, BM_SETCHECK, form_.Value(c) == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
+      break;
+    case Kind::OptionButton:
+      SendMessageW(w, BM_SETCHECK, form_.OptionValue(d.index) ? BST_CHECKED : BST_UNCHECKED, 0);
+      UpdateOptionTabStop();
+      break;
+    case Kind::CommandButton:
+      break;
+  }
+}
+
+void FormWindow::ShowCombo(Ctl c) {
+  HWND w = control(c);
+  const std::vector<std::string>& items = form_.Items(c);
+  bool was_writing = writing_;
+  writing_ = true;
+  if (SendMessageW(w, CB_GETCOUNT, 0, 0) != static_cast<LRESULT>(items.size())) {
+    SendMessageW(w, CB_RESETCONTENT, 0, 0);
+    for (const std::string& item : items) {
+      SendMessageW(w, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
+    }
+  }
+  writing_ = was_writing;
+  const std::string& text = form_.Text(c);
+  if (Narrow(WindowText(w)) == text) return;
+  // The list keeps its position on the item shown, so the arrow keys and the
+  // opened list go on from there, as after a pick.
+  int found = -1;
+  for (std::size_t i = 0; i < items.size() && found < 0; ++i) {
+    if (items[i] == text) found = static_cast<int>(i);
+  }
+  writing_ = true;
+  SendMessageW(w, CB_SETCURSEL, static_cast<WPARAM>(found), 0);
+  writing_ = was_writing;
+  WriteText(w, text);
+}
+
+}  // namespace selbrin::win32

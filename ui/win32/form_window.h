@@ -1,0 +1,94 @@
+// The calculation form drawn with the controls Windows itself provides.
+//
+// Like every face of the form, the window owns no state: it is built from the
+// control table and mirrors the form model. User input goes into the model as
+// actions; the model's writes come back through its listener and are copied into
+// the controls while a guard flag is up, so the notifications those writes cause
+// are never taken for user edits:
+//
+//   EN_CHANGE (text box), CBN_EDITCHANGE (combo field) ──► Form1::Edit
+//   CBN_SELENDOK, or CBN_SELCHANGE with the list closed ──► Form1::Pick
+//   BN_CLICKED (check box, command button) ──► Form1::Click
+//   BN_CLICKED or an arrow key (option button) ──► Form1::Select
+//   Form1 listener ──► ShowControl(c), guard up
+//
+// Each control's child-window id comes from its name (control_ids.h).
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string_view>
+
+#include "form/form1.h"
+#include "ui/win32/fault_message.h"
+
+namespace selbrin::win32 {
+
+class FormWindow {
+ public:
+  // Creates the window for `form`, which must outlive it, centred on the work
+  // area and not yet shown. The window listens to the form until destroyed.
+  FormWindow(Form1& form, HINSTANCE instance);
+  ~FormWindow();
+  FormWindow(const FormWindow&) = delete;
+  FormWindow& operator=(const FormWindow&) = delete;
+
+  // Shows the window with the focus in Text2.
+  void Show(int show_command);
+
+  HWND hwnd() const { return hwnd_; }
+  HWND control(Ctl c) const { return controls_[static_cast<std::size_t>(c)]; }
+  const FaultMessage& faultMessage() const { return fault_; }
+  int dpi() const { return dpi_; }
+
+  // The form's own keys, before the window gets them: Esc closes the fault
+  // message, Enter clicks a focused button and does nothing elsewhere, the
+  // arrow keys move the option selection, Tab moves the focus. True when the
+  // message was used up.
+  bool PreTranslate(MSG& msg);
+
+ private:
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
+
+  // Building (form_window.cpp).
+  void CreateControls(HINSTANCE instance);
+  HWND CreateControl(Ctl c, HINSTANCE instance);
+  void AddTooltip(HWND w, std::string_view tip, HINSTANCE instance);
+  void ApplyDpi(int dpi);
+  void CentreOnWorkArea();
+  void UpdateOptionTabStop();
+  void ShowControl(Ctl c);
+  void ShowCombo(Ctl c);
+
+  // Input (form_input.cpp).
+  void OnCommand(int id, int code);
+  void OnEdited(Ctl c);
+  void OnOptionArrow(Ctl focused, WPARAM key);
+  LRESULT OnColour(HDC dc, HWND child);
+  void Act(Ctl touched, const std::function<std::optional<FaultKind>()>& action);
+  void WriteText(HWND w, const std::string& text);
+  std::optional<Ctl> ControlOf(HWND w) const;
+
+  Form1& form_;
+  HWND hwnd_ = nullptr;
+  std::array<HWND, kControlCount> controls_{};
+  HFONT font_ = nullptr;
+  int dpi_ = USER_DEFAULT_SCREEN_DPI;
+  bool writing_ = false;  // the binding is writing into a control
+  HWND last_focus_ = nullptr;
+  HWND tooltips_ = nullptr;
+  FaultMessage fault_;
+};
+
+// Runs the message loop until the window is gone; the exit code.
+int RunMessageLoop(FormWindow& window);
+
+// Handles every message waiting now, as the loop would; false once the window
+// has ended the loop.
+bool PumpMessages(FormWindow& window);
+
+}  // namespace selbrin::win32
