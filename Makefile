@@ -3,19 +3,21 @@
 #   make test   installs what is missing, builds, and runs every test
 # Both are quick when nothing has changed. Besides them:
 #   make fuzz   plays random sessions for ten minutes (FUZZ_SECONDS=N to change)
+#   make web    builds the web page, build-web/selbrin.html (Emscripten)
 
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 600
 WERROR := $(if $(filter true 1,$(CI)),ON,OFF)
 
-.PHONY: run test deps build build-asan test-dev test-asan test-fuzz fuzz format-check package clean
+.PHONY: run test deps build build-asan test-dev test-asan test-fuzz fuzz format-check package clean \
+	web test-web
 
 run: build
 	@if [ -x build/bin/selbrin ]; then exec build/bin/selbrin; \
 	 else echo "The window is not built yet; build/bin/selbrin-replay plays scenarios."; fi
 
 test: deps
-	@$(MAKE) --no-print-directory build test-dev build-asan test-asan test-fuzz format-check
+	@$(MAKE) --no-print-directory build test-dev build-asan test-asan test-fuzz test-web format-check
 
 deps:
 	@scripts/install-deps.sh
@@ -44,6 +46,14 @@ fuzz: deps
 format-check:
 	@scripts/check-format.sh
 
+# The WebAssembly build: the page, and the model's tests and scenarios under node.
+web: deps
+	@[ build-web/CMakeCache.txt -nt CMakePresets.json ] || cmake --preset web -DSELBRIN_WERROR=$(WERROR) >/dev/null
+	@cmake --build --preset web -j $(JOBS)
+
+test-web: web
+	@ctest --preset web
+
 # The Debian package, from the release build: build-release/selbrin_1.00_*.deb
 package: deps
 	@[ build-release/CMakeCache.txt -nt CMakePresets.json ] || cmake --preset release >/dev/null
@@ -51,4 +61,4 @@ package: deps
 	@cd build-release && cpack -G DEB
 
 clean:
-	rm -rf build build-asan build-release build-fuzz
+	rm -rf build build-asan build-release build-fuzz build-web

@@ -3,6 +3,8 @@
 #include <array>
 #include <charconv>
 
+#include "runtime/std_fallback.h"
+
 namespace selbrin {
 namespace {
 
@@ -10,8 +12,7 @@ namespace {
 // The largest double has 309 integer digits.
 std::string Fixed(double value, int decimals) {
   std::array<char, 400> buf{};
-  auto [end, ec] =
-      std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::fixed, decimals);
+  auto [end, ec] = ToCharsFixed(buf.data(), buf.data() + buf.size(), value, decimals);
   if (ec != std::errc()) return {};
   return {buf.data(), end};
 }

@@ -11,6 +11,7 @@ packages=(
   locales clang libclang-rt-14-dev clang-format
   xvfb xauth libxcb1-dev
   desktop-file-utils appstream dpkg-dev file
+  googletest emscripten nodejs chromium firefox-esr
 )
 
 missing=()
@@ -19,6 +20,8 @@ for p in "${packages[@]}"; do
     missing+=("$p")
   fi
 done
+# npm comes with some builds of nodejs and is a package of its own in Debian's.
+command -v npm >/dev/null || missing+=(npm)
 
 sudo=()
 if [ "$(id -u)" -ne 0 ]; then
