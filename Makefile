@@ -47,12 +47,18 @@ format-check:
 	@scripts/check-format.sh
 
 # The WebAssembly build: the page, and the model's tests and scenarios under node.
-web: deps
+web: deps node_modules
 	@[ build-web/CMakeCache.txt -nt CMakePresets.json ] || cmake --preset web -DSELBRIN_WERROR=$(WERROR) >/dev/null
 	@cmake --build --preset web -j $(JOBS)
 
 test-web: web
 	@ctest --preset web
+
+# The browser tests' and the lint's packages, exactly as locked; nothing is
+# downloaded by install scripts (puppeteer-core drives Debian's browsers).
+node_modules: package.json package-lock.json
+	@npm ci --ignore-scripts --no-audit --no-fund >/dev/null
+	@touch node_modules
 
 # The Debian package, from the release build: build-release/selbrin_1.00_*.deb
 package: deps

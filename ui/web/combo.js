@@ -92,5 +92,5 @@ export function makeCombo(control, openLabel, actions) {
     );
   }
 
-  return { box, input, list, setItems, isOpen, close };
+  return { box, input, button, list, setItems, isOpen, close };
 }

@@ -198,6 +198,7 @@ export class FormView {
         if (d.kind === "option") p.el.tabIndex = d.index === stop ? 0 : -1;
       }
       if (m.ended()) p.el.disabled = true;
+      if (m.ended() && p.combo) p.combo.button.disabled = true;
     });
     this.message.box.hidden = m.messageOpen() !== 1;
     this.message.text.textContent = m.messageText();
