@@ -133,6 +133,21 @@ test("a fault keeps the focus where it was, Esc closes its message", () =>
     assert.equal(await messageShown(page), null);
   }));
 
+test("the belt profiles are one tab stop whose arrow keys select", () =>
+  withPage({}, async (page) => {
+    // State: SPB selected, the focus in Text2, the stop before the group. Action: Tab, then →.
+    await page.focus("#Text2");
+    await page.keyboard.press("Tab");
+    assert.equal(await page.evaluate(() => document.activeElement.id), "Option1_6");
+    await page.keyboard.press("ArrowRight");
+    // Expected: SPC selected and focused, in the page and in the model.
+    assert.equal(await page.evaluate(() => document.activeElement.id), "Option1_7");
+    assert.equal(await page.$eval("#Option1_7", (el) => el.checked), true);
+    assert.equal(await page.evaluate(() => window.selbrin.model.value(38)), 1);
+    await page.keyboard.press("Tab");
+    assert.equal(await page.evaluate(() => document.activeElement.id), "Text9");
+  }));
+
 test("Çıkış disables the form and says so", () =>
   withPage({}, async (page) => {
     await page.click("#Command3");
