@@ -1,7 +1,7 @@
 // The form drawn from the control table, and kept equal to the model. Every
 // user action goes to the model; afterwards every element is set from the
 // model's state, writing only what differs so the cursor stays where it is.
-import { makeCombo } from "./combo.js";
+import { ComboBox } from "./combo.js";
 
 const element = (tag, props = {}) => Object.assign(document.createElement(tag), props);
 
@@ -76,7 +76,7 @@ export class FormView {
   }
 
   comboBox(c, d) {
-    const combo = makeCombo(d, this.table.openList, {
+    const combo = new ComboBox(d, this.table.openList, {
       edit: () => this.edit(c, combo.input),
       pick: (i) => this.act(() => this.model.pick(c, i)),
     });
