@@ -4,13 +4,14 @@
 # Both are quick when nothing has changed. Besides them:
 #   make fuzz   plays random sessions for ten minutes (FUZZ_SECONDS=N to change)
 #   make windows  cross-builds for Windows: build-windows/selbrin-1.00-win64.zip and .msi
+#   make web    builds the web page, build-web/selbrin.html (Emscripten)
 
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 600
 WERROR := $(if $(filter true 1,$(CI)),ON,OFF)
 
 .PHONY: run test deps build build-asan test-dev test-asan test-fuzz fuzz format-check package \
-        build-windows test-windows windows clean
+        build-windows test-windows windows web test-web clean
 
 run: build
 	@if [ -x build/bin/selbrin ]; then exec build/bin/selbrin; \
@@ -18,7 +19,7 @@ run: build
 
 test: deps
 	@$(MAKE) --no-print-directory build test-dev build-asan test-asan test-fuzz \
-	  build-windows test-windows format-check
+	  build-windows test-windows test-web format-check
 
 deps:
 	@scripts/install-deps.sh
@@ -53,7 +54,7 @@ fuzz: deps
 
 # The Windows build: MinGW-w64 cross compiler, tests under Wine (scripts/windows-test.sh).
 build-windows:
-	@[ build-windows/CMakeCache.txt -nt CMakePresets.json ] || cmake --preset windows -DSELBRIN_WERROR=$(WERROR) >/dev/null
+	@$(call configure,build-windows,windows)
 	@cmake --build --preset windows -j $(JOBS)
 
 test-windows:
@@ -65,6 +66,20 @@ windows: deps build-windows
 format-check:
 	@scripts/check-format.sh
 
+# The WebAssembly build: the page, and the model's tests and scenarios under node.
+web: deps node_modules
+	@$(call configure,build-web,web)
+	@cmake --build --preset web -j $(JOBS)
+
+test-web: web
+	@ctest --preset web
+
+# The browser tests' and the lint's packages, exactly as locked; nothing is
+# downloaded by install scripts (puppeteer-core drives Debian's browsers).
+node_modules: package.json package-lock.json
+	@npm ci --ignore-scripts --no-audit --no-fund >/dev/null
+	@touch node_modules
+
 # The Debian package, from the release build: build-release/selbrin_1.00_*.deb
 package: deps
 	@[ build-release/CMakeCache.txt -nt CMakePresets.json ] || cmake --preset release >/dev/null
@@ -72,4 +87,4 @@ package: deps
 	@cd build-release && cpack -G DEB
 
 clean:
-	rm -rf build build-asan build-release build-fuzz build-windows
+	rm -rf build build-asan build-release build-fuzz build-windows build-web

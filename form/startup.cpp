@@ -1,7 +1,7 @@
-#include <bit>
 #include <cstdint>
 
 #include "form/form1.h"
+#include "runtime/std_fallback.h"
 
 namespace selbrin {
 namespace {
@@ -25,7 +25,7 @@ void Form_Load(Form1& form) {
   form.SetText(Ctl::Combo3, "");
   // pi as the nearest single, not the double: every use of pi in the program
   // computes with this value.
-  form.piValue = std::bit_cast<float>(std::uint32_t{0x40490FDB});
+  form.piValue = BitCast<float>(std::uint32_t{0x40490FDB});
 }
 
 void Command3_Click(Form1& form) { form.End(); }

@@ -1,10 +1,10 @@
 #include "runtime/numparse.h"
 
-#include <charconv>
 #include <cstdint>
 #include <string>
 
 #include "runtime/fault.h"
+#include "runtime/std_fallback.h"
 
 namespace selbrin {
 namespace {
@@ -84,7 +84,7 @@ double FromDigits(const std::string& digits, std::int64_t magnitude) {
   if (magnitude < -kBeyondDoubleMagnitude) return 0.0;
   std::string normal = "0." + digits + "e" + std::to_string(magnitude);
   double value = 0.0;
-  auto [end, ec] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
+  auto [end, ec] = FromChars(normal.data(), normal.data() + normal.size(), value);
   (void)end;
   if (ec == std::errc::result_out_of_range) {
     if (magnitude > 0) Raise(FaultKind::Overflow);

@@ -3,6 +3,8 @@
 #include <array>
 #include <charconv>
 
+#include "runtime/std_fallback.h"
+
 namespace selbrin {
 namespace {
 
@@ -13,8 +15,7 @@ constexpr std::size_t kFixedTextRoom = 400;
 // Fixed notation of the exact binary value, correctly rounded half to even.
 std::string Fixed(double value, int decimals) {
   std::array<char, kFixedTextRoom> buf{};
-  auto [end, ec] =
-      std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::fixed, decimals);
+  auto [end, ec] = ToCharsFixed(buf.data(), buf.data() + buf.size(), value, decimals);
   if (ec != std::errc()) return {};
   return {buf.data(), end};
 }

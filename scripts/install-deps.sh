@@ -14,6 +14,7 @@ packages=(
   librsvg2-bin poppler-utils
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 msitools
   fonts-wine openbox imagemagick zip wixl
+  googletest emscripten nodejs chromium firefox-esr
 )
 
 missing=()
@@ -22,6 +23,8 @@ for p in "${packages[@]}"; do
     missing+=("$p")
   fi
 done
+# npm comes with some builds of nodejs and is a package of its own in Debian's.
+command -v npm >/dev/null || missing+=(npm)
 
 sudo=()
 if [ "$(id -u)" -ne 0 ]; then

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "form/form1.h"
 #include "runtime/num.h"
+#include "runtime/std_fallback.h"
 
 namespace selbrin {
 namespace {
@@ -57,7 +57,7 @@ TEST_F(FormEvents, StartsInItsInitialStateWithPiAsASingle) {
         Ctl::Label19, Ctl::Label21, Ctl::Label35, Ctl::Label38, Ctl::Label40}) {
     EXPECT_EQ(form.Text(c), "") << ControlName(c);
   }
-  EXPECT_EQ(std::bit_cast<std::uint32_t>(form.piValue.get()), 0x40490FDBU);
+  EXPECT_EQ(BitCast<std::uint32_t>(form.piValue.get()), 0x40490FDBU);
   EXPECT_EQ(form.piValue.value(), 3.1415927410125732);
   for (const Single* v : {&form.cellA, &form.cellB, &form.centreDistance, &form.wrapAngle,
                           &form.arcFactor, &form.serviceFactor, &form.lengthFactor,

@@ -1,11 +1,12 @@
 #include "tests/support/invariants.h"
 
 #include <array>
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <memory>
 #include <utility>
+
+#include "runtime/std_fallback.h"
 
 namespace selbrin::replay {
 namespace {
@@ -139,8 +140,7 @@ void CheckStartUpValues(const Form1& form, const Form1& fresh, std::vector<std::
   for (Ctl c : {Ctl::Combo1, Ctl::Combo2, Ctl::Combo3}) {
     if (form.Items(c) != fresh.Items(c)) broken.push_back(ControlName(c) + "'s list changed");
   }
-  if (std::bit_cast<std::uint32_t>(form.piValue.get()) !=
-      std::bit_cast<std::uint32_t>(fresh.piValue.get())) {
+  if (BitCast<std::uint32_t>(form.piValue.get()) != BitCast<std::uint32_t>(fresh.piValue.get())) {
     broken.push_back("piValue changed to " + std::to_string(form.piValue.value()));
   }
   for (const FormVariable& v : kFormVariables) {

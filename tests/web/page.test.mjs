@@ -1,0 +1,169 @@
+// The packed page in a real browser: typical use by keystrokes and clicks, the
+// page equal to the model after random user actions, Text2's limit, the fault
+// message, the end of the program, and the page's two colour schemes.
+import assert from "node:assert/strict";
+import { test } from "node:test";
+import { resolve } from "node:path";
+import { messageShown, openPage, pageAndModel } from "./browser.mjs";
+
+const screenshot = resolve(process.env.SELBRIN_SCREENSHOT ?? "build-web/screenshot.png");
+
+async function withPage(options, body) {
+  const session = await openPage(options);
+  try {
+    await body(session.page);
+    assert.deepEqual(session.problems, []);
+  } finally {
+    await session.close();
+  }
+}
+
+const value = (page, id) => page.$eval(`#${id}`, (el) => ("value" in el && el.tagName !== "OUTPUT" ? el.value : el.textContent));
+
+async function pickByKeys(page, id, item) {
+  await page.focus(`#${id}`);
+  await page.keyboard.down("Alt");
+  await page.keyboard.press("ArrowDown");
+  await page.keyboard.up("Alt");
+  const [active, texts] = await page.$eval(`#${id}_list`, (ul) => [
+    [...ul.children].findIndex((li) => li.getAttribute("aria-selected") === "true"),
+    [...ul.children].map((li) => li.textContent),
+  ]);
+  const target = texts.indexOf(item);
+  const key = target > active ? "ArrowDown" : "ArrowUp";
+  for (let i = 0; i < Math.abs(target - active); ++i) await page.keyboard.press(key);
+  await page.keyboard.press("Enter");
+}
+
+test("typical use by keystrokes and clicks gives the desktop's numbers", () =>
+  withPage({}, async (page) => {
+    // State: a fresh page. Action: a 30 kW motor picked with the mouse from the open list.
+    await page.click("#Combo1 + button");
+    const option = await page.$$("#Combo1_list [role=option]");
+    const texts = await Promise.all(option.map((o) => o.evaluate((li) => li.textContent)));
+    await option[texts.indexOf("30")].click();
+    // Action: the screw speed typed, the screw pulley picked by keys, three belts, "Hesapla".
+    await page.click("#Text2");
+    await page.keyboard.type("3000");
+    await pickByKeys(page, "Combo3", "140");
+    await page.click("#Text5");
+    await page.keyboard.type("3");
+    await page.click("#Command1");
+    // Expected: the numbers of the typical-use scenario.
+    const expected = { Label31: "2940", Text2: "3003", Label36: "1.02", Combo2: "143", Label32: "55",
+      Combo3: "140", Text10: "250", Text11: "944.5", Label35: "179.31", Text12: "0", Label38: "63",
+      Text13: "0", Label40: "22.01" };
+    for (const [id, shown] of Object.entries(expected)) assert.equal(await value(page, id), shown, id);
+    assert.equal(await page.$eval("#Label31", (el) => el.getAttribute("aria-label")), "Motor Deviri, 2940, d/dk");
+    assert.equal(await messageShown(page), null);
+    const frame = await page.$(".frame");
+    await frame.screenshot({ path: screenshot });
+  }));
+
+test("every control equals the model after each of 300 random user actions", () =>
+  withPage({}, async (page) => {
+    let seed = 20240613;
+    const random = (n) => {
+      seed = (seed * 1103515245 + 12345) % 2147483648;
+      return Math.floor((seed / 2147483648) * n);
+    };
+    const boxes = ["Text2", "Text5", "Text9", "Text10", "Text11", "Text12", "Combo1", "Combo2", "Combo3"];
+    const typed = ["1", "2", "5", "0", "9", ".", "e", "-", " ", ",", "ğ", "Backspace", "Delete", "ArrowLeft"];
+    const clicked = ["chkKompakt", "chk4kutup", "chkC2", "Command1", ...Array.from({ length: 8 }, (_, i) => `Option1_${i}`)];
+    const combos = { Combo1: 14, Combo2: 27, Combo3: 27 };
+    for (let step = 0; step < 300; ++step) {
+      const kind = random(4);
+      let action;
+      if (kind < 2) {
+        const box = boxes[random(boxes.length)];
+        const key = typed[random(typed.length)];
+        action = `type ${key} into ${box}`;
+        await page.focus(`#${box}`);
+        if (key.length > 1) await page.keyboard.press(key);
+        else await page.keyboard.type(key);
+      } else if (kind === 2) {
+        const id = clicked[random(clicked.length)];
+        action = `click ${id}`;
+        await page.click(`#${id}`);
+      } else {
+        const combo = Object.keys(combos)[random(3)];
+        const item = random(combos[combo]);
+        action = `pick item ${item} of ${combo}`;
+        await page.click(`#${combo} + button`);
+        await page.click(`#${combo}_item_${item}`);
+      }
+      for (const c of await pageAndModel(page)) {
+        assert.equal(c.shown, c.held, `${c.id} after step ${step}: ${action}`);
+        assert.deepEqual(c.items, c.modelItems, `${c.id}'s list after step ${step}`);
+      }
+    }
+  }));
+
+test("Text2 takes five characters typed or pasted", () =>
+  withPage({}, async (page) => {
+    // State: Text2 empty. Action: six keystrokes. Expected: five kept, the cursor after them.
+    await page.click("#Text2");
+    await page.keyboard.type("123456");
+    assert.equal(await value(page, "Text2"), "12345");
+    assert.equal(await page.$eval("#Text2", (el) => el.selectionStart), 5);
+    // Action: a paste over the whole text. Expected: cut to its first five characters,
+    // counted as characters, not as UTF-16 units.
+    for (const [pasted, kept] of [["9876543", "98765"], ["𝟙𝟚𝟛𝟜𝟝𝟞", "𝟙𝟚𝟛𝟜𝟝"]]) {
+      await page.$eval("#Text2", (el) => el.select());
+      await page.$eval("#Text2", (el, t) => document.execCommand("insertText", false, t), pasted);
+      assert.equal(await value(page, "Text2"), kept);
+      assert.equal(await page.evaluate(() => window.selbrin.model.text(9)), kept);
+    }
+  }));
+
+test("a fault keeps the focus where it was, Esc closes its message", () =>
+  withPage({}, async (page) => {
+    // State: a fresh page. Action: a belt length beyond the range typed into Text11.
+    await page.click("#Text11");
+    await page.keyboard.type("1e999");
+    // Expected: the Turkish message names the field and the fault; the focus stays.
+    assert.equal(await messageShown(page), "Kayış Boyu: Taşma");
+    assert.equal(await page.evaluate(() => document.activeElement.id), "Text11");
+    await page.keyboard.press("Escape");
+    assert.equal(await messageShown(page), null);
+    // Action: the fault again, then an action that ends without one. Expected: closed by itself.
+    await page.keyboard.type("9");
+    assert.equal(await messageShown(page), "Kayış Boyu: Taşma");
+    await page.click("#chkKompakt");
+    assert.equal(await messageShown(page), null);
+  }));
+
+test("the belt profiles are one tab stop whose arrow keys select", () =>
+  withPage({}, async (page) => {
+    // State: SPB selected, the focus in Text2, the stop before the group. Action: Tab, then →.
+    await page.focus("#Text2");
+    await page.keyboard.press("Tab");
+    assert.equal(await page.evaluate(() => document.activeElement.id), "Option1_6");
+    await page.keyboard.press("ArrowRight");
+    // Expected: SPC selected and focused, in the page and in the model.
+    assert.equal(await page.evaluate(() => document.activeElement.id), "Option1_7");
+    assert.equal(await page.$eval("#Option1_7", (el) => el.checked), true);
+    assert.equal(await page.evaluate(() => window.selbrin.model.value(38)), 1);
+    await page.keyboard.press("Tab");
+    assert.equal(await page.evaluate(() => document.activeElement.id), "Text9");
+  }));
+
+test("Çıkış disables the form and says so", () =>
+  withPage({}, async (page) => {
+    await page.click("#Command3");
+    const enabled = await page.$$eval("#client input, #client button", (all) => all.filter((el) => !el.disabled).length);
+    assert.equal(enabled, 0);
+    assert.match(await page.$eval("#ended", (el) => (el.hidden ? "" : el.textContent)), /sona erdi/);
+  }));
+
+for (const colorScheme of ["light", "dark"]) {
+  test(`inputs look editable and displays read-only in the ${colorScheme} scheme`, () =>
+    withPage({ colorScheme }, async (page) => {
+      const [face, input, display] = await page.evaluate(() =>
+        [".frame", "#Text2", "#Label31"].map((s) => getComputedStyle(document.querySelector(s)).backgroundColor));
+      assert.notEqual(input, face);
+      assert.ok(display === face || display === "rgba(0, 0, 0, 0)", display);
+      assert.equal(await page.$eval("#Label2", (el) => el.htmlFor), "Text2");
+      assert.equal(await page.$eval("#Combo1", (el) => el.getAttribute("role")), "combobox");
+    }));
+}

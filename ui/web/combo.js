@@ -1,0 +1,101 @@
+// A combo box after the ARIA combobox pattern: an editable input, an open button
+// and a list of options. Typing is delivered as an edit; only a pick from the
+// list is delivered as a pick.
+const make = (tag, props, attributes = {}) => {
+  const el = Object.assign(document.createElement(tag), props);
+  for (const [name, value] of Object.entries(attributes)) el.setAttribute(name, value);
+  return el;
+};
+
+export class ComboBox {
+  constructor(control, openLabel, actions) {
+    this.actions = actions;
+    this.active = -1;
+    const listId = `${control.id}_list`;
+    this.input = make(
+      "input",
+      { id: control.id, type: "text", autocomplete: "off", spellcheck: false },
+      { role: "combobox", "aria-autocomplete": "none", "aria-expanded": "false", "aria-controls": listId },
+    );
+    this.button = make("button", { type: "button", tabIndex: -1, textContent: "▾" }, { "aria-label": openLabel, "aria-controls": listId });
+    this.list = make("ul", { id: listId, hidden: true }, { role: "listbox" });
+    this.box = make("div", { className: "combo" });
+    this.box.append(this.input, this.button, this.list);
+    this.listen();
+  }
+
+  listen() {
+    this.input.addEventListener("input", () => this.actions.edit());
+    this.input.addEventListener("keydown", (e) => this.onKey(e));
+    this.input.addEventListener("blur", () => this.close());
+    // Neither the button nor the list takes the focus from the input.
+    for (const part of [this.button, this.list]) part.addEventListener("mousedown", (e) => e.preventDefault());
+    this.button.addEventListener("click", () => (this.isOpen() ? this.close() : this.open()));
+    this.list.addEventListener("click", (e) => {
+      const li = e.target.closest("li");
+      if (li) this.pick(this.items().indexOf(li));
+    });
+  }
+
+  items() {
+    return [...this.list.children];
+  }
+
+  isOpen() {
+    return !this.list.hidden;
+  }
+
+  setActive(i) {
+    this.items().forEach((li, k) => li.setAttribute("aria-selected", String(k === i)));
+    this.active = i;
+    if (i < 0) {
+      this.input.removeAttribute("aria-activedescendant");
+      return;
+    }
+    this.input.setAttribute("aria-activedescendant", this.items()[i].id);
+    this.items()[i].scrollIntoView({ block: "nearest" });
+  }
+
+  open() {
+    if (this.isOpen() || this.input.disabled) return;
+    this.list.hidden = false;
+    this.input.setAttribute("aria-expanded", "true");
+    this.setActive(Math.max(0, this.items().findIndex((li) => li.textContent === this.input.value)));
+  }
+
+  close() {
+    this.list.hidden = true;
+    this.input.setAttribute("aria-expanded", "false");
+    this.setActive(-1);
+  }
+
+  pick(i) {
+    this.close();
+    this.actions.pick(i);
+  }
+
+  // Closed, ↓ (with Alt or without) opens the list. Open, the arrows and the page
+  // keys move through it, Enter or Alt+↑ picks, Esc and Tab close it.
+  onKey(e) {
+    if (!this.isOpen()) {
+      if (e.key === "ArrowDown") {
+        e.preventDefault();
+        this.open();
+      }
+      return;
+    }
+    const last = this.items().length - 1;
+    const moves = { ArrowDown: 1, ArrowUp: -1, PageDown: 10, PageUp: -10 };
+    if (e.key === "Enter" || (e.key === "ArrowUp" && e.altKey)) this.pick(this.active);
+    else if (e.key in moves && !e.altKey) this.setActive(Math.min(last, Math.max(0, this.active + moves[e.key])));
+    else if (e.key === "Escape" || e.key === "Tab") this.close();
+    if (e.key !== "Tab" && (e.key in moves || e.key === "Enter" || e.key === "Escape")) e.preventDefault();
+  }
+
+  setItems(texts) {
+    const id = this.input.id;
+    this.list.replaceChildren(
+      ...texts.map((text, i) => make("li", { id: `${id}_item_${i}`, textContent: text }, { role: "option" })),
+    );
+  }
+}

@@ -1,0 +1,27 @@
+// The model's functions (ui/web/page_api.cpp) under JavaScript names.
+export function wrapModel(module) {
+  const fn = (name, result, args) => module.cwrap(name, result, args);
+  const n = "number";
+  const s = "string";
+  return {
+    table: JSON.parse(module.ccall("sb_table", s, [], [])),
+    need: fn("sb_need", null, [n, n, n]),
+    layout: fn("sb_layout", n, []),
+    edge: fn("sb_edge", n, [n]),
+    text: fn("sb_text", s, [n]),
+    value: fn("sb_value", n, [n]),
+    itemCount: fn("sb_item_count", n, [n]),
+    item: fn("sb_item", s, [n, n]),
+    reading: fn("sb_reading", s, [n]),
+    ended: fn("sb_ended", n, []),
+    optionStop: fn("sb_option_stop", n, []),
+    optionKey: fn("sb_option_key", n, [n, s]),
+    pick: fn("sb_pick", null, [n, n]),
+    click: fn("sb_click", null, [n]),
+    select: fn("sb_select", null, [n]),
+    edit: fn("sb_edit", n, [n, s]),
+    messageOpen: fn("sb_message_open", n, []),
+    messageText: fn("sb_message_text", s, []),
+    messageClose: fn("sb_message_close", null, []),
+  };
+}

@@ -1,0 +1,87 @@
+#include "ui/web/page_json.h"
+
+#include <array>
+#include <cstdio>
+
+#include "ui/web/face_rules.h"
+
+namespace selbrin::web {
+namespace {
+
+constexpr std::array<std::string_view, 7> kKindNames{"label", "display", "text",   "combo",
+                                                     "check", "option",  "command"};
+
+constexpr unsigned char kFirstPrintable = 0x20;
+
+std::string Field(std::string_view key, std::string_view json_value) {
+  return Quoted(key) + ":" + std::string(json_value);
+}
+
+std::string ControlRef(Ctl c) {
+  return c == Ctl::None ? "null" : Quoted(ElementId(static_cast<std::size_t>(c)));
+}
+
+std::string ControlJson(std::size_t i) {
+  const ControlDef& d = kControls[i];
+  auto c = static_cast<Ctl>(i);
+  std::string j = "{" + Field("id", Quoted(ElementId(i)));
+  j += "," + Field("kind", Quoted(kKindNames[static_cast<std::size_t>(d.kind)]));
+  j += "," + Field("caption", Quoted(d.caption));
+  j += "," + Field("tooltip", Quoted(d.tooltip));
+  j += "," + Field("name", Quoted(AccessibleName(c)));
+  j += "," + Field("label", ControlRef(d.label));
+  j += "," + Field("unit", ControlRef(d.unit));
+  j += "," + Field("index", std::to_string(d.index));
+  j += "," + Field("maxChars", std::to_string(d.max_chars));
+  j += "," + Field("left", std::to_string(d.geometry.left));
+  j += "," + Field("top", std::to_string(d.geometry.top));
+  j += "," + Field("width", std::to_string(d.geometry.width));
+  j += "," + Field("height", std::to_string(d.geometry.height));
+  return j + "}";
+}
+
+}  // namespace
+
+std::string ElementId(std::size_t control) {
+  const ControlDef& d = kControls[control];
+  std::string id(d.name);
+  if (d.index >= 0) id += "_" + std::to_string(d.index);
+  return id;
+}
+
+std::string Quoted(std::string_view text) {
+  std::string q = "\"";
+  for (char ch : text) {
+    auto u = static_cast<unsigned char>(ch);
+    if (ch == '"' || ch == '\\') {
+      q += '\\';
+      q += ch;
+    } else if (u < kFirstPrintable) {
+      std::array<char, 8> esc{};
+      std::snprintf(esc.data(), esc.size(), "\\u%04x", u);
+      q += esc.data();
+    } else {
+      q += ch;
+    }
+  }
+  return q + "\"";
+}
+
+std::string TableJson() {
+  std::string j = "{" + Field("title", Quoted(kFormCaption));
+  j += "," + Field("button", Quoted(kMessageButton));
+  j += "," + Field("ended", Quoted(kEndedText));
+  j += "," + Field("openList", Quoted(kOpenList));
+  j += "," + Field("clientWidth", std::to_string(kFormClientArea.width));
+  j += "," + Field("clientHeight", std::to_string(kFormClientArea.height));
+  j += "," + Quoted("controls") + ":[";
+  for (std::size_t i = 0; i < kControlCount; ++i) j += (i ? "," : "") + ControlJson(i);
+  j += "]," + Quoted("tabOrder") + ":[";
+  std::vector<Ctl> order = TabOrder();
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    j += (i ? "," : "") + std::to_string(static_cast<int>(order[i]));
+  }
+  return j + "]}";
+}
+
+}  // namespace selbrin::web

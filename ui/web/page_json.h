@@ -1,0 +1,20 @@
+// The control table as JSON for the page's script, with the texts of the page.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace selbrin::web {
+
+// The element id of a control: its name, "Option1_6" for an element of Option1.
+std::string ElementId(std::size_t control);
+
+// {"title", "button", "ended", "openList", "controls": [{"id", "kind", "caption",
+// "tooltip", "name", "label", "unit", "group", "index", "left", "top", "width",
+// "height"}...], "tabOrder": [control numbers]}
+std::string TableJson();
+
+// A JSON string literal.
+std::string Quoted(std::string_view text);
+
+}  // namespace selbrin::web

@@ -1,0 +1,208 @@
+// The form drawn from the control table, and kept equal to the model. Every
+// user action goes to the model; afterwards every element is set from the
+// model's state, writing only what differs so the cursor stays where it is.
+import { ComboBox } from "./combo.js";
+
+const element = (tag, props = {}) => Object.assign(document.createElement(tag), props);
+
+export class FormView {
+  constructor(model, root) {
+    this.model = model;
+    this.table = model.table;
+    this.parts = []; // per control: { el (what the user acts on), box (what is placed) }
+    this.build(root);
+    this.place();
+    this.refresh();
+  }
+
+  build(root) {
+    const t = this.table;
+    document.title = t.title.trim();
+    const frame = element("section", { className: "frame" });
+    frame.setAttribute("aria-labelledby", "formTitle");
+    const title = element("div", { id: "formTitle", className: "title", textContent: t.title });
+    this.client = element("div", { id: "client", className: "client" });
+    frame.append(title, this.client);
+    this.message = this.buildMessage();
+    this.endedNote = element("p", { id: "ended", className: "ended", textContent: t.ended });
+    this.endedNote.hidden = true;
+    this.endedNote.setAttribute("role", "status");
+    root.append(frame, this.message.box, this.endedNote);
+    for (const c of t.tabOrder) this.parts[c] = this.buildControl(c);
+    for (const c of t.tabOrder) this.tie(c);
+  }
+
+  buildMessage() {
+    const box = element("div", { id: "faultMessage", className: "message" });
+    box.setAttribute("role", "alert");
+    box.hidden = true;
+    const head = element("div", { className: "title", textContent: this.table.title });
+    const text = element("p", { id: "faultText" });
+    const ok = element("button", { type: "button", tabIndex: -1, textContent: this.table.button });
+    ok.addEventListener("mousedown", (e) => e.preventDefault());
+    ok.addEventListener("click", () => this.act(() => this.model.messageClose()));
+    box.append(head, text, ok);
+    return { box, text };
+  }
+
+  buildControl(c) {
+    const d = this.table.controls[c];
+    const builders = {
+      label: () => this.plain("label", d),
+      display: () => this.plain("output", d),
+      text: () => this.textBox(c, d),
+      combo: () => this.comboBox(c, d),
+      check: () => this.checkable("checkbox", c, d),
+      option: () => this.checkable("radio", c, d),
+      command: () => this.command(c, d),
+    };
+    const part = builders[d.kind]();
+    if (d.tooltip) part.box.title = d.tooltip;
+    part.box.classList.add("control", d.kind);
+    (d.kind === "option" ? this.optionGroup(d) : this.client).append(part.box);
+    return part;
+  }
+
+  plain(tag, d) {
+    const el = element(tag, { id: d.id, textContent: d.caption });
+    if (tag === "output") el.setAttribute("aria-live", "off");
+    return { el, box: el };
+  }
+
+  textBox(c, d) {
+    const el = element("input", { id: d.id, type: "text", autocomplete: "off", spellcheck: false });
+    el.addEventListener("input", () => this.edit(c, el));
+    return { el, box: el };
+  }
+
+  comboBox(c, d) {
+    const combo = new ComboBox(d, this.table.openList, {
+      edit: () => this.edit(c, combo.input),
+      pick: (i) => this.act(() => this.model.pick(c, i)),
+    });
+    combo.setItems(this.items(c));
+    return { el: combo.input, box: combo.box, combo };
+  }
+
+  checkable(type, c, d) {
+    const box = element("label");
+    const el = element("input", { id: d.id, type });
+    if (type === "radio") {
+      el.name = "Option1";
+      el.addEventListener("click", () => this.act(() => this.model.select(d.index)));
+      el.addEventListener("keydown", (e) => this.optionKey(e, d.index));
+    } else {
+      el.addEventListener("click", () => this.act(() => this.model.click(c)));
+    }
+    box.append(el, element("span", { textContent: d.caption }));
+    return { el, box };
+  }
+
+  command(c, d) {
+    const el = element("button", { id: d.id, type: "button", textContent: d.caption });
+    el.addEventListener("click", () => this.act(() => this.model.click(c)));
+    return { el, box: el };
+  }
+
+  optionGroup(d) {
+    if (!this.group) {
+      this.group = element("div", { id: "Option1" });
+      this.group.setAttribute("role", "radiogroup");
+      this.group.setAttribute("aria-labelledby", d.label);
+      this.client.append(this.group);
+    }
+    return this.group;
+  }
+
+  // Captions and units name the input they stand by.
+  tie(c) {
+    const d = this.table.controls[c];
+    const el = this.parts[c].el;
+    if (d.kind === "label" || d.kind === "option") return;
+    if (d.kind !== "display") el.setAttribute("aria-label", d.name);
+    for (const id of [d.label, d.unit]) {
+      const label = id && document.getElementById(id);
+      if (label && label.tagName === "LABEL") label.htmlFor = d.id;
+    }
+  }
+
+  items(c) {
+    return Array.from({ length: this.model.itemCount(c) }, (_, i) => this.model.item(c, i));
+  }
+
+  // The form at the scale that fits the page's font: each control tells the
+  // model what it needs, the model gives back the edges in pixels.
+  place() {
+    const { model, table } = this;
+    this.client.classList.add("measuring");
+    this.parts.forEach((p, c) => model.need(c, p.box.offsetWidth, p.box.offsetHeight));
+    this.client.classList.remove("measuring");
+    model.layout();
+    const px = (twips) => `${model.edge(twips)}px`;
+    const size = (from, length) => `${model.edge(from + length) - model.edge(from)}px`;
+    this.parts.forEach((p, c) => {
+      const d = table.controls[c];
+      Object.assign(p.box.style, {
+        left: px(d.left),
+        top: px(d.top),
+        width: size(d.left, d.width),
+        height: size(d.top, d.height),
+      });
+    });
+    this.client.style.width = px(table.clientWidth);
+    this.client.style.height = px(table.clientHeight);
+  }
+
+  edit(c, el) {
+    const cursor = this.model.edit(c, el.value);
+    const text = this.model.text(c);
+    if (el.value !== text) {
+      el.value = text;
+      el.setSelectionRange(cursor, cursor);
+    }
+    this.refresh();
+  }
+
+  act(action) {
+    action();
+    this.refresh();
+  }
+
+  optionKey(e, index) {
+    const next = this.model.optionKey(index, e.key);
+    if (next < 0) return;
+    e.preventDefault();
+    const part = this.parts[this.table.controls.findIndex((d) => d.index === next)];
+    part.el.focus();
+    this.act(() => this.model.select(next));
+  }
+
+  closeMessage() {
+    this.act(() => this.model.messageClose());
+  }
+
+  refresh() {
+    const m = this.model;
+    const stop = m.optionStop();
+    this.parts.forEach((p, c) => {
+      const d = this.table.controls[c];
+      const text = m.text(c);
+      if (d.kind === "label" || d.kind === "display") {
+        if (p.el.textContent !== text) p.el.textContent = text;
+        if (d.kind === "display") p.el.setAttribute("aria-label", m.reading(c));
+      } else if (d.kind === "text" || d.kind === "combo") {
+        if (p.el.value !== text) p.el.value = text;
+        if (p.combo && p.combo.list.children.length !== m.itemCount(c)) p.combo.setItems(this.items(c));
+      } else if (d.kind === "check" || d.kind === "option") {
+        p.el.checked = m.value(c) === 1;
+        if (d.kind === "option") p.el.tabIndex = d.index === stop ? 0 : -1;
+      }
+      if (m.ended()) p.el.disabled = true;
+      if (m.ended() && p.combo) p.combo.button.disabled = true;
+    });
+    this.message.box.hidden = m.messageOpen() !== 1;
+    this.message.text.textContent = m.messageText();
+    this.endedNote.hidden = m.ended() !== 1;
+    document.body.classList.toggle("ended", m.ended() === 1);
+  }
+}
