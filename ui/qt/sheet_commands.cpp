@@ -18,6 +18,7 @@
 
 #include "sheet/fields.h"
 #include "sheet/sheet.h"
+#include "ui/common/commands.h"
 
 namespace selbrin::ui {
 namespace {
@@ -48,9 +49,11 @@ void DrawText(QPainter& painter, const sheet::TextItem& item) {
   painter.drawText(QPointF(item.x * kTextUnits - shift, item.y * kTextUnits), text);
 }
 
-QAction* AddCommand(QWidget* window, const char* name, const char* text, const QKeySequence& keys) {
-  auto* action = new QAction(QString::fromUtf8(text), window);
-  action->setObjectName(QString::fromLatin1(name));
+QAction* AddCommand(QWidget* window, std::string_view name, std::string_view text,
+                    const QKeySequence& keys) {
+  auto* action =
+      new QAction(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), window);
+  action->setObjectName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
   action->setShortcut(keys);
   action->setShortcutContext(Qt::WindowShortcut);
   window->addAction(action);
@@ -64,14 +67,27 @@ SheetCommands::SheetCommands(const Form1& form, QWidget* window)
   setObjectName(QStringLiteral("sheetCommands"));
   // The window's actions are its context menu; the boxes keep their own menus.
   window->setContextMenuPolicy(Qt::ActionsContextMenu);
-  connect(AddCommand(window, "copyResults", "Sonuçları kopyala",
-                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)),
-          &QAction::triggered, this, [this] { CopyResults(); });
-  connect(AddCommand(window, "printSheet", "Yazdır…", QKeySequence(Qt::CTRL | Qt::Key_P)),
-          &QAction::triggered, this, [this] { Print(); });
-  connect(
-      AddCommand(window, "saveSheetPdf", "PDF olarak kaydet…", QKeySequence(Qt::CTRL | Qt::Key_S)),
-      &QAction::triggered, this, [this] { SaveAsPdf(); });
+  for (const face::SheetCommandDef& def : face::kSheetCommands) {
+    Qt::KeyboardModifiers mods = Qt::ControlModifier;
+    if (def.keys.shift) mods |= Qt::ShiftModifier;
+    QKeySequence keys(QKeyCombination(mods, static_cast<Qt::Key>(def.keys.letter)));
+    connect(AddCommand(window, def.name, def.caption, keys), &QAction::triggered, this,
+            [this, command = def.command] { Run(command); });
+  }
+}
+
+void SheetCommands::Run(face::SheetCommand command) {
+  switch (command) {
+    case face::SheetCommand::CopyResults:
+      CopyResults();
+      break;
+    case face::SheetCommand::Print:
+      Print();
+      break;
+    case face::SheetCommand::SavePdf:
+      SaveAsPdf();
+      break;
+  }
 }
 
 void SheetCommands::CopyResults() const {

@@ -13,6 +13,7 @@
 #include <QString>
 
 #include "form/form1.h"
+#include "ui/common/commands.h"
 
 class QPagedPaintDevice;
 class QWidget;
@@ -33,6 +34,7 @@ class SheetCommands : public QObject {
   bool WritePdf(const QString& path) const;
 
  private:
+  void Run(face::SheetCommand command);
   // Draws the sheet as large as the device's page allows, keeping its shape.
   bool Paint(QPagedPaintDevice& device) const;
 
