@@ -9,6 +9,8 @@ namespace {
 // The gap between the form and the fault message beside it.
 constexpr int kGap = 8;
 
+constexpr double kTwips = kTwipsPerPixel;  // so that every division here is exact
+
 bool Inside(const PixelRect& outer, const PixelRect& r) {
   return r.left >= outer.left && r.top >= outer.top &&
          r.left + r.width <= outer.left + outer.width &&
@@ -24,7 +26,7 @@ int CentredStart(int start, int room, int size) {
 }  // namespace
 
 int ToPixels(int twips, double scale) {
-  return static_cast<int>(std::lround(twips * scale / kTwipsPerPixel));
+  return static_cast<int>(std::lround(twips * scale / kTwips));
 }
 
 PixelRect PlaceAt(const Twips& g, double scale) {
@@ -37,7 +39,7 @@ PixelRect PlaceAt(const Twips& g, double scale) {
 PixelRect ClientAreaAt(double scale) { return PlaceAt(kFormClientArea, scale); }
 
 double ScaleToFit(const Twips& g, int width, int height) {
-  return std::max({1.0, width * kTwipsPerPixel / g.width, height * kTwipsPerPixel / g.height});
+  return std::max({1.0, width * kTwips / g.width, height * kTwips / g.height});
 }
 
 PixelRect CentreIn(const PixelRect& available, int width, int height) {

@@ -8,8 +8,6 @@
 
 namespace selbrin::face {
 
-inline constexpr double kTwipsPerPixel = 15.0;
-
 struct PixelRect {
   int left, top, width, height;
   bool operator==(const PixelRect&) const = default;

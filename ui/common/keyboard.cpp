@@ -17,7 +17,7 @@ std::vector<Ctl> TabOrder() {
 
 int OptionAfterArrow(int from, Arrow arrow) {
   int step = (arrow == Arrow::Left || arrow == Arrow::Up) ? -1 : 1;
-  return (from + step + kOptionButtons) % kOptionButtons;
+  return (from + step + kProfileCount) % kProfileCount;
 }
 
 int OptionTabStop(std::optional<int> selected) { return selected.value_or(0); }

@@ -9,9 +9,6 @@
 
 namespace selbrin::face {
 
-// The number of buttons in the profile option group (Option1_0 to Option1_7).
-inline constexpr int kOptionButtons = 8;
-
 enum class Arrow { Left, Right, Up, Down };
 
 // The controls the user can reach with Tab, in tab-index order. Every option

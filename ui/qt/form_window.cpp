@@ -147,11 +147,11 @@ void Form1Window::ChainTabOrder() {
 // button.
 void Form1Window::UpdateOptionTabStop() {
   std::optional<int> selected;
-  for (int i = 0; i < face::kOptionButtons && !selected; ++i) {
+  for (int i = 0; i < kProfileCount && !selected; ++i) {
     if (form_.OptionValue(i)) selected = i;
   }
   int stop = face::OptionTabStop(selected);
-  for (int i = 0; i < face::kOptionButtons; ++i) {
+  for (int i = 0; i < kProfileCount; ++i) {
     widget(Option(i))->setFocusPolicy(i == stop ? Qt::StrongFocus : Qt::ClickFocus);
   }
 }

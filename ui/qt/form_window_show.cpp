@@ -144,7 +144,7 @@ bool Form1Window::MoveInOptionGroup(QObject* watched, int key) {
       return false;
   }
   int from = 0;
-  while (from < face::kOptionButtons && widget(Option(from)) != button) ++from;
+  while (from < kProfileCount && widget(Option(from)) != button) ++from;
   auto* next = static_cast<QRadioButton*>(widget(Option(face::OptionAfterArrow(from, arrow))));
   next->setFocus(Qt::TabFocusReason);
   next->click();
