@@ -61,16 +61,22 @@ std::from_chars_result FromChars(const char* first, const char* last, double& va
   return {p, std::errc()};
 }
 
-std::to_chars_result ToCharsFixed(char* first, char* last, double value, int decimals) {
+namespace {
+
+// printf's text of `value` in `format`, with whatever the locale writes for the
+// point made '.' (an exponent's sign and digits are kept).
+std::to_chars_result Printed(char* first, char* last, const char* format, double value,
+                             int precision) {
   char buf[400];
-  int n = std::snprintf(buf, sizeof buf, "%.*f", decimals, value);
+  int n = std::snprintf(buf, sizeof buf, format, precision, value);
   if (n < 0 || static_cast<std::size_t>(n) >= sizeof buf) return {last, std::errc::value_too_large};
-  // Whatever the locale writes for the point becomes '.'.
   std::string out;
   bool point = false;
   for (int i = 0; i < n; ++i) {
     char c = buf[i];
-    if (IsDigit(c) || (i == 0 && c == '-')) {
+    bool kept = IsDigit(c) || c == '-' || c == '+' || c == 'e' || c == 'i' || c == 'n' ||
+                c == 'f' || c == 'a';
+    if (kept) {
       out.push_back(c);
     } else if (!point) {
       out.push_back('.');
@@ -81,6 +87,16 @@ std::to_chars_result ToCharsFixed(char* first, char* last, double value, int dec
     return {last, std::errc::value_too_large};
   std::memcpy(first, out.data(), out.size());
   return {first + out.size(), std::errc()};
+}
+
+}  // namespace
+
+std::to_chars_result ToCharsFixed(char* first, char* last, double value, int decimals) {
+  return Printed(first, last, "%.*f", value, decimals);
+}
+
+std::to_chars_result ToCharsGeneral(char* first, char* last, double value, int digits) {
+  return Printed(first, last, "%.*g", value, digits);
 }
 
 }  // namespace selbrin

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cstdint>
 #include <string>
 
 #include "drive/drive.h"
 #include "motor/motor.h"
 #include "program/routing.h"
+#include "runtime/std_fallback.h"
 #include "sizing/sizing.h"
 
 namespace selbrin {
@@ -20,7 +20,7 @@ std::string Snapshot(const Form1& form) {
     s += form.Text(c) + '|' + std::to_string(form.Value(c)) + '\n';
   }
   for (const FormVariable& v : kFormVariables) {
-    s += std::to_string(std::bit_cast<std::uint32_t>((form.*v.member).get())) + '\n';
+    s += std::to_string(BitCast<std::uint32_t>((form.*v.member).get())) + '\n';
   }
   return s + (form.ended() ? "ended" : "");
 }

@@ -2,7 +2,6 @@
 // person has read, and the drawing's geometry read back from the page.
 #include <gtest/gtest.h>
 
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -12,6 +11,7 @@
 #include "drive/drive.h"
 #include "form/form1.h"
 #include "motor/motor.h"
+#include "runtime/std_fallback.h"
 #include "sheet/fields.h"
 #include "sheet/sheet.h"
 
@@ -93,7 +93,7 @@ double Attr(const std::string& svg, const std::string& id, const std::string& na
   if (at == std::string::npos || attr == std::string::npos || attr > close) return NAN;
   const char* start = svg.data() + attr + name.size() + 3;
   double value = NAN;
-  std::from_chars(start, svg.data() + close, value);  // the page's numbers ignore the locale
+  FromChars(start, svg.data() + close, value);  // the page's numbers ignore the locale
   return value;
 }
 
