@@ -2,10 +2,12 @@
 // the pixel geometry and the keyboard.
 #include <gtest/gtest.h>
 
+#include "ui/common/command_keys.h"
 #include "ui/common/fault_message.h"
 #include "ui/common/geometry.h"
 #include "ui/common/keyboard.h"
 #include "ui/common/reading.h"
+#include "ui/common/reading_order.h"
 
 namespace selbrin::face {
 namespace {
@@ -95,6 +97,36 @@ TEST(KeyboardTest, TabFollowsTheTabIndexThroughEveryInput) {
   for (std::size_t i = 1; i < order.size(); ++i) {
     EXPECT_LT(Def(order[i - 1]).tab_index, Def(order[i]).tab_index);
   }
+}
+
+TEST(KeyboardTest, PagesReadEveryControlInTabOrderWithTheInputsAsTabGoes) {
+  std::vector<Ctl> reading = ReadingOrder();
+  ASSERT_EQ(reading.size(), kControlCount);
+  std::vector<Ctl> inputs;
+  for (Ctl c : reading) {
+    if (Def(c).kind != Kind::Label && Def(c).kind != Kind::Display) inputs.push_back(c);
+  }
+  EXPECT_EQ(inputs, TabOrder());
+}
+
+TEST(CommandKeysTest, ShortcutsAreShownAndMatchedExactly) {
+  struct Row {
+    bool shift;
+    char letter;
+    std::optional<SheetCommand> command;
+  };
+  const Row rows[] = {
+      {true, 'C', SheetCommand::CopyResults},
+      {true, 'c', SheetCommand::CopyResults},
+      {false, 'p', SheetCommand::Print},
+      {false, 'S', SheetCommand::SavePdf},
+      {false, 'c', std::nullopt},  // the boxes' own copy
+      {true, 'P', std::nullopt},
+      {false, 'x', std::nullopt},
+  };
+  for (const Row& row : rows) EXPECT_EQ(CommandForKeys(row.shift, row.letter), row.command);
+  EXPECT_EQ(ShortcutText(kSheetCommands[0].keys), "Ctrl+Shift+C");
+  EXPECT_EQ(ShortcutText(kSheetCommands[1].keys), "Ctrl+P");
 }
 
 }  // namespace
