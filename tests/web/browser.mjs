@@ -9,7 +9,7 @@ import puppeteer from "puppeteer-core";
 export const pagePath = resolve(process.env.SELBRIN_PAGE ?? "build-web/selbrin.html");
 export const chromium = process.env.SELBRIN_CHROMIUM ?? "/usr/bin/chromium";
 
-export async function openPage({ colorScheme = "light" } = {}) {
+export async function openPage({ colorScheme = "light", clipboard = false } = {}) {
   const profile = mkdtempSync(join(tmpdir(), "selbrin-chromium-"));
   const browser = await puppeteer.launch({
     executablePath: chromium,
@@ -25,6 +25,11 @@ export async function openPage({ colorScheme = "light" } = {}) {
       "--lang=tr-TR",
     ],
   });
+  if (clipboard) {
+    // A page from disk has no origin to grant to: grant every page the clipboard.
+    const cdp = await browser.target().createCDPSession();
+    await cdp.send("Browser.grantPermissions", { permissions: ["clipboardReadWrite", "clipboardSanitizedWrite"] });
+  }
   const page = await browser.newPage();
   const problems = [];
   page.on("pageerror", (e) => problems.push(String(e)));

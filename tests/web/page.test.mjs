@@ -1,6 +1,7 @@
 // The packed page in a real browser: typical use by keystrokes and clicks, the
 // page equal to the model after random user actions, Text2's limit, the fault
-// message, the end of the program, and the page's two colour schemes.
+// message, the end of the program, the calculation sheet's commands, and the
+// page's two colour schemes.
 import assert from "node:assert/strict";
 import { test } from "node:test";
 import { resolve } from "node:path";
@@ -54,7 +55,7 @@ test("typical use by keystrokes and clicks gives the desktop's numbers", () =>
       Combo3: "140", Text10: "250", Text11: "944.5", Label35: "179.31", Text12: "0", Label38: "63",
       Text13: "0", Label40: "22.01" };
     for (const [id, shown] of Object.entries(expected)) assert.equal(await value(page, id), shown, id);
-    assert.equal(await page.$eval("#Label31", (el) => el.getAttribute("aria-label")), "Motor Deviri, 2940, d/dk");
+    assert.equal(await page.$eval("#Label31", (el) => el.getAttribute("aria-label")), "Motor Deviri: 2940 d/dk");
     assert.equal(await messageShown(page), null);
     const frame = await page.$(".frame");
     await frame.screenshot({ path: screenshot });
@@ -154,6 +155,53 @@ test("Çıkış disables the form and says so", () =>
     const enabled = await page.$$eval("#client input, #client button", (all) => all.filter((el) => !el.disabled).length);
     assert.equal(enabled, 0);
     assert.match(await page.$eval("#ended", (el) => (el.hidden ? "" : el.textContent)), /sona erdi/);
+  }));
+
+async function press(page, ...keys) {
+  for (const key of keys) await page.keyboard.down(key);
+  for (const key of keys.reverse()) await page.keyboard.up(key);
+}
+
+test("Ctrl+Shift+C puts the results text on the clipboard", () =>
+  withPage({ clipboard: true }, async (page) => {
+    // State: the screw speed typed, the focus in Text2. Action: Ctrl+Shift+C.
+    await page.click("#Text2");
+    await page.keyboard.type("3000");
+    await press(page, "Control", "Shift", "KeyC");
+    // Expected: the model's results text, tab-separated, on the clipboard; the focus stays.
+    const copied = await page.evaluate(() => navigator.clipboard.readText());
+    assert.equal(copied, await page.evaluate(() => window.selbrin.model.resultsText()));
+    assert.match(copied, /^Vida Deviri\t3000\td\/dk$/m);
+    assert.equal(await page.evaluate(() => document.activeElement.id), "Text2");
+  }));
+
+test("the background's menu works by keys and prints the sheet instead of the form", () =>
+  withPage({}, async (page) => {
+    // State: a fresh page. Action: a right click on the form's title.
+    await page.click("#formTitle", { button: "right" });
+    // Expected: the page's two commands with their shortcuts, the first focused.
+    const items = await page.$$eval("#sheetMenu [role=menuitem]", (all) => all.map((b) => [b.id, b.innerText]));
+    assert.deepEqual(items, [["copyResults", "Sonuçları kopyala\nCtrl+Shift+C"], ["printSheet", "Yazdır…\nCtrl+P"]]);
+    assert.equal(await page.evaluate(() => document.activeElement.id), "copyResults");
+    // Action: Esc. Expected: the menu closed. Action: the menu again, ↓ and Enter.
+    await page.keyboard.press("Escape");
+    assert.equal(await page.$eval("#sheetMenu", (m) => m.hidden), true);
+    await page.click("#formTitle", { button: "right" });
+    await page.keyboard.press("ArrowDown");
+    await page.keyboard.press("Enter");
+    assert.equal(await page.$eval("#sheetMenu", (m) => m.hidden), true);
+    // Expected: in print, the A4 sheet dated today and no form.
+    await page.emulateMediaType("print");
+    const [formBoxes, sheetWidth, sheetText] = await page.evaluate(() => [
+      document.querySelector(".frame").getClientRects().length,
+      document.querySelector("#sheet svg").getBoundingClientRect().width,
+      document.querySelector("#sheet svg").textContent,
+    ]);
+    assert.equal(formBoxes, 0);
+    assert.ok(Math.abs(sheetWidth - (210 / 25.4) * 96) < 1, `${sheetWidth}`);
+    const today = new Date();
+    const date = [today.getDate(), today.getMonth() + 1].map((n) => String(n).padStart(2, "0")).join(".");
+    assert.ok(sheetText.includes(`${date}.${today.getFullYear()}`), sheetText.slice(0, 200));
   }));
 
 for (const colorScheme of ["light", "dark"]) {

@@ -2,14 +2,16 @@
 // loader, inlined in the page before this script.
 import { wrapModel } from "./model.js";
 import { FormView } from "./view.js";
+import { SheetCommands } from "./commands.js";
 
 /* global createSelbrin */
 createSelbrin().then((module) => {
   const view = new FormView(wrapModel(module), document.getElementById("page"));
+  const commands = new SheetCommands(view.model, view.frame);
   // Esc anywhere in the form closes the fault message.
   document.addEventListener("keydown", (e) => {
-    if (e.key === "Escape") view.closeMessage();
+    if (e.key === "Escape") view.escape();
   });
-  window.selbrin = { model: view.model, view };
+  window.selbrin = { model: view.model, view, commands };
   document.body.dataset.ready = "true";
 });

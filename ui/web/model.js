@@ -23,5 +23,9 @@ export function wrapModel(module) {
     messageOpen: fn("sb_message_open", n, []),
     messageText: fn("sb_message_text", s, []),
     messageClose: fn("sb_message_close", null, []),
+    escape: fn("sb_escape", n, []),
+    commandForKeys: fn("sb_command_for_keys", n, [n, s]),
+    resultsText: fn("sb_results_text", s, []),
+    sheetSvg: fn("sb_sheet_svg", s, [n, n, n]),
   };
 }

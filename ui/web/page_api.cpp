@@ -6,18 +6,27 @@
 #include <memory>
 #include <string>
 
-#include "ui/web/face_rules.h"
+#include "form/values.h"
+#include "sheet/fields.h"
+#include "sheet/sheet.h"
+#include "ui/common/command_keys.h"
+#include "ui/common/fault_message.h"
+#include "ui/common/geometry.h"
+#include "ui/common/reading.h"
 #include "ui/web/page_json.h"
+#include "ui/web/page_rules.h"
 
 namespace {
 
 using selbrin::Ctl;
+namespace face = selbrin::face;
+namespace web = selbrin::web;
 
 std::unique_ptr<selbrin::Form1> form;
-selbrin::web::FaultMessage message;
-std::array<selbrin::web::NeededSize, selbrin::kControlCount> needs{};
+face::FaultMessage message;
+std::array<web::NeededSize, selbrin::kControlCount> needs{};
 double scale = 1.0;
-selbrin::web::PageEdit last_edit;
+web::PageEdit last_edit;
 std::string out;  // what the last string function returned, until the next call
 
 selbrin::Form1& Model() {
@@ -36,13 +45,13 @@ const char* Return(std::string s) {
 
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE const char* sb_table() { return Return(selbrin::web::TableJson()); }
+EMSCRIPTEN_KEEPALIVE const char* sb_table() { return Return(web::TableJson()); }
 
-EMSCRIPTEN_KEEPALIVE void sb_need(int c, double width, double height) {
+EMSCRIPTEN_KEEPALIVE void sb_need(int c, int width, int height) {
   needs[static_cast<std::size_t>(c)] = {width, height};
 }
-EMSCRIPTEN_KEEPALIVE double sb_layout() { return scale = selbrin::web::FitScale(needs); }
-EMSCRIPTEN_KEEPALIVE int sb_edge(int twips) { return selbrin::web::EdgePx(twips, scale); }
+EMSCRIPTEN_KEEPALIVE double sb_layout() { return scale = web::FitScale(needs); }
+EMSCRIPTEN_KEEPALIVE int sb_edge(int twips) { return face::ToPixels(twips, scale); }
 
 EMSCRIPTEN_KEEPALIVE const char* sb_text(int c) { return Return(Model().Text(At(c))); }
 EMSCRIPTEN_KEEPALIVE int sb_value(int c) { return Model().Value(At(c)); }
@@ -53,30 +62,51 @@ EMSCRIPTEN_KEEPALIVE const char* sb_item(int c, int i) {
   return Return(Model().Items(At(c)).at(static_cast<std::size_t>(i)));
 }
 EMSCRIPTEN_KEEPALIVE const char* sb_reading(int c) {
-  return Return(selbrin::web::DisplayReading(Model(), At(c)));
+  return Return(face::DisplayReading(At(c), Model().Caption(At(c))));
 }
 EMSCRIPTEN_KEEPALIVE int sb_ended() { return Model().ended() ? 1 : 0; }
-EMSCRIPTEN_KEEPALIVE int sb_option_stop() { return selbrin::web::OptionTabStop(Model()); }
+EMSCRIPTEN_KEEPALIVE int sb_option_stop() {
+  return face::OptionTabStop(selbrin::SelectedProfile(Model()));
+}
+// The option an arrow key selects from `current`; -1 for other keys.
 EMSCRIPTEN_KEEPALIVE int sb_option_key(int current, const char* key) {
-  return selbrin::web::OptionAfterKey(current, key).value_or(-1);
+  std::optional<face::Arrow> arrow = web::ArrowOfKey(key);
+  return arrow ? face::OptionAfterArrow(current, *arrow) : -1;
 }
 
 EMSCRIPTEN_KEEPALIVE void sb_pick(int c, int item) {
-  message.After(At(c), Model().Pick(At(c), item));
+  message.ActionEnded(At(c), Model().Pick(At(c), item));
 }
-EMSCRIPTEN_KEEPALIVE void sb_click(int c) { message.After(At(c), Model().Click(At(c))); }
+EMSCRIPTEN_KEEPALIVE void sb_click(int c) { message.ActionEnded(At(c), Model().Click(At(c))); }
 EMSCRIPTEN_KEEPALIVE void sb_select(int index) {
-  message.After(selbrin::Option(index), Model().Select(index));
+  message.ActionEnded(selbrin::Option(index), Model().Select(index));
 }
 // A typed edit. Returns where the cursor goes when the box shows the model's text.
 EMSCRIPTEN_KEEPALIVE int sb_edit(int c, const char* after) {
-  last_edit = selbrin::web::FitPageEdit(Model(), At(c), after);
-  if (!last_edit.refused) message.After(At(c), Model().Edit(At(c), last_edit.text));
+  last_edit = web::FitPageEdit(Model(), At(c), after);
+  if (!last_edit.refused) message.ActionEnded(At(c), Model().Edit(At(c), last_edit.text));
   return static_cast<int>(last_edit.cursor);
 }
 
-EMSCRIPTEN_KEEPALIVE int sb_message_open() { return message.open() ? 1 : 0; }
+EMSCRIPTEN_KEEPALIVE int sb_message_open() { return message.shown() ? 1 : 0; }
 EMSCRIPTEN_KEEPALIVE const char* sb_message_text() { return Return(message.text()); }
-EMSCRIPTEN_KEEPALIVE void sb_message_close() { message.Close(); }
+EMSCRIPTEN_KEEPALIVE void sb_message_close() { message.Dismiss(); }
+// Esc in the form: 1 when it closed the message.
+EMSCRIPTEN_KEEPALIVE int sb_escape() { return message.Escape() ? 1 : 0; }
+
+// The sheet command of Ctrl (+ Shift) + the key `letter`, or -1 when the page
+// has none for these keys.
+EMSCRIPTEN_KEEPALIVE int sb_command_for_keys(int shift, const char* letter) {
+  if (letter[0] == '\0' || letter[1] != '\0') return -1;
+  std::optional<face::SheetCommand> command = face::CommandForKeys(shift != 0, letter[0]);
+  return command && web::PageOffers(*command) ? static_cast<int>(*command) : -1;
+}
+EMSCRIPTEN_KEEPALIVE const char* sb_results_text() {
+  return Return(selbrin::sheet::ResultsText(Model()));
+}
+// The calculation sheet dated as the page's clock says, which only the script knows.
+EMSCRIPTEN_KEEPALIVE const char* sb_sheet_svg(int year, int month, int day) {
+  return Return(selbrin::sheet::SheetSvg(Model(), SELBRIN_VERSION_TEXT, {year, month, day}));
+}
 
 }  // extern "C"

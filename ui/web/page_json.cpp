@@ -3,7 +3,10 @@
 #include <array>
 #include <cstdio>
 
-#include "ui/web/face_rules.h"
+#include "ui/common/command_keys.h"
+#include "ui/common/fault_message.h"
+#include "ui/common/reading_order.h"
+#include "ui/web/page_rules.h"
 
 namespace selbrin::web {
 namespace {
@@ -40,6 +43,20 @@ std::string ControlJson(std::size_t i) {
   return j + "}";
 }
 
+// The sheet's commands the page offers, with their keys as the menu shows them.
+std::string CommandsJson() {
+  std::string j;
+  for (const face::SheetCommandDef& def : face::kSheetCommands) {
+    if (!PageOffers(def.command)) continue;
+    j += std::string(j.empty() ? "" : ",") + "{" +
+         Field("command", std::to_string(static_cast<int>(def.command)));
+    j += "," + Field("id", Quoted(def.name));
+    j += "," + Field("caption", Quoted(def.caption));
+    j += "," + Field("keys", Quoted(face::ShortcutText(def.keys))) + "}";
+  }
+  return "[" + j + "]";
+}
+
 }  // namespace
 
 std::string ElementId(std::size_t control) {
@@ -69,19 +86,20 @@ std::string Quoted(std::string_view text) {
 
 std::string TableJson() {
   std::string j = "{" + Field("title", Quoted(kFormCaption));
-  j += "," + Field("button", Quoted(kMessageButton));
+  j += "," + Field("faultTitle", Quoted(face::kFaultTitle));
+  j += "," + Field("button", Quoted(face::kFaultButton));
   j += "," + Field("ended", Quoted(kEndedText));
   j += "," + Field("openList", Quoted(kOpenList));
   j += "," + Field("clientWidth", std::to_string(kFormClientArea.width));
   j += "," + Field("clientHeight", std::to_string(kFormClientArea.height));
   j += "," + Quoted("controls") + ":[";
   for (std::size_t i = 0; i < kControlCount; ++i) j += (i ? "," : "") + ControlJson(i);
-  j += "]," + Quoted("tabOrder") + ":[";
-  std::vector<Ctl> order = TabOrder();
+  j += "]," + Quoted("order") + ":[";
+  std::vector<Ctl> order = face::ReadingOrder();
   for (std::size_t i = 0; i < order.size(); ++i) {
     j += (i ? "," : "") + std::to_string(static_cast<int>(order[i]));
   }
-  return j + "]}";
+  return j + "]," + Field("commands", CommandsJson()) + "}";
 }
 
 }  // namespace selbrin::web

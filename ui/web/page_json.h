@@ -9,9 +9,11 @@ namespace selbrin::web {
 // The element id of a control: its name, "Option1_6" for an element of Option1.
 std::string ElementId(std::size_t control);
 
-// {"title", "button", "ended", "openList", "controls": [{"id", "kind", "caption",
-// "tooltip", "name", "label", "unit", "group", "index", "left", "top", "width",
-// "height"}...], "tabOrder": [control numbers]}
+// {"title", "faultTitle", "button", "ended", "openList", "clientWidth",
+// "clientHeight", "controls": [{"id", "kind", "caption", "tooltip", "name",
+// "label", "unit", "index", "maxChars", "left", "top", "width", "height"}...],
+// "order": [control numbers, in the order of the page's elements],
+// "commands": [{"command", "id", "caption", "keys"}...]}
 std::string TableJson();
 
 // A JSON string literal.

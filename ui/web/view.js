@@ -3,7 +3,7 @@
 // model's state, writing only what differs so the cursor stays where it is.
 import { ComboBox } from "./combo.js";
 
-const element = (tag, props = {}) => Object.assign(document.createElement(tag), props);
+export const element = (tag, props = {}) => Object.assign(document.createElement(tag), props);
 
 export class FormView {
   constructor(model, root) {
@@ -19,6 +19,7 @@ export class FormView {
     const t = this.table;
     document.title = t.title.trim();
     const frame = element("section", { className: "frame" });
+    this.frame = frame;
     frame.setAttribute("aria-labelledby", "formTitle");
     const title = element("div", { id: "formTitle", className: "title", textContent: t.title });
     this.client = element("div", { id: "client", className: "client" });
@@ -28,15 +29,15 @@ export class FormView {
     this.endedNote.hidden = true;
     this.endedNote.setAttribute("role", "status");
     root.append(frame, this.message.box, this.endedNote);
-    for (const c of t.tabOrder) this.parts[c] = this.buildControl(c);
-    for (const c of t.tabOrder) this.tie(c);
+    for (const c of t.order) this.parts[c] = this.buildControl(c);
+    for (const c of t.order) this.tie(c);
   }
 
   buildMessage() {
     const box = element("div", { id: "faultMessage", className: "message" });
     box.setAttribute("role", "alert");
     box.hidden = true;
-    const head = element("div", { className: "title", textContent: this.table.title });
+    const head = element("div", { className: "title", textContent: this.table.faultTitle });
     const text = element("p", { id: "faultText" });
     const ok = element("button", { type: "button", tabIndex: -1, textContent: this.table.button });
     ok.addEventListener("mousedown", (e) => e.preventDefault());
@@ -177,8 +178,11 @@ export class FormView {
     this.act(() => this.model.select(next));
   }
 
-  closeMessage() {
-    this.act(() => this.model.messageClose());
+  // Esc in the form: true when it closed the fault message.
+  escape() {
+    const closed = this.model.escape() === 1;
+    this.refresh();
+    return closed;
   }
 
   refresh() {

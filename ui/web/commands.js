@@ -1,0 +1,120 @@
+// The calculation sheet's commands: a menu on the form's background and their
+// shortcuts. Their texts and keys, the results text and the sheet come from the
+// model; the page only puts the text on the clipboard and prints the sheet.
+import { element } from "./view.js";
+
+export class SheetCommands {
+  constructor(model, frame) {
+    this.model = model;
+    this.commands = model.table.commands;
+    this.actions = { copyResults: () => this.copy(), printSheet: () => this.print() };
+    this.menu = this.buildMenu();
+    this.sheet = element("div", { id: "sheet", className: "sheet" }); // shown only in print
+    document.body.append(this.menu, this.sheet);
+    frame.addEventListener("contextmenu", (e) => this.onContextMenu(e));
+    document.addEventListener("keydown", (e) => this.onShortcut(e));
+    window.addEventListener("beforeprint", () => this.fillSheet());
+  }
+
+  buildMenu() {
+    const menu = element("div", { id: "sheetMenu", className: "menu", hidden: true });
+    menu.setAttribute("role", "menu");
+    for (const d of this.commands) {
+      const item = element("button", { id: d.id, type: "button", tabIndex: -1 });
+      item.setAttribute("role", "menuitem");
+      item.setAttribute("aria-keyshortcuts", d.keys.replace("Ctrl", "Control"));
+      item.append(element("span", { textContent: d.caption }), element("kbd", { textContent: d.keys }));
+      item.addEventListener("click", () => this.run(d.id));
+      menu.append(item);
+    }
+    menu.addEventListener("keydown", (e) => this.onMenuKey(e));
+    menu.addEventListener("focusout", (e) => menu.contains(e.relatedTarget) || this.closeMenu(false));
+    return menu;
+  }
+
+  // Input fields keep the browser's own menu, with its paste.
+  onContextMenu(e) {
+    if (e.target.closest("input, button, ul")) return;
+    e.preventDefault();
+    this.openMenu(e.clientX, e.clientY);
+  }
+
+  openMenu(x, y) {
+    this.returnFocus = document.activeElement;
+    this.menu.hidden = false;
+    const { offsetWidth: w, offsetHeight: h } = this.menu;
+    this.menu.style.left = `${Math.max(0, Math.min(x, window.innerWidth - w))}px`;
+    this.menu.style.top = `${Math.max(0, Math.min(y, window.innerHeight - h))}px`;
+    this.menu.firstChild.focus();
+  }
+
+  closeMenu(restoreFocus) {
+    if (this.menu.hidden) return;
+    this.menu.hidden = true;
+    if (restoreFocus && this.returnFocus) this.returnFocus.focus();
+  }
+
+  // Up and Down go round the items, Enter and Space run one (they are buttons),
+  // Esc and Tab close the menu and give the focus back.
+  onMenuKey(e) {
+    const items = [...this.menu.children];
+    const step = { ArrowDown: 1, ArrowUp: -1 }[e.key];
+    if (step) {
+      const at = items.indexOf(document.activeElement);
+      items[(at + step + items.length) % items.length].focus();
+    } else if (e.key === "Escape" || e.key === "Tab") {
+      this.closeMenu(true);
+    } else {
+      return;
+    }
+    e.preventDefault();
+    e.stopPropagation(); // Esc closes the menu, not the fault message as well
+  }
+
+  onShortcut(e) {
+    if (!(e.ctrlKey || e.metaKey) || e.altKey) return;
+    const command = this.model.commandForKeys(e.shiftKey ? 1 : 0, e.key);
+    const d = this.commands.find((c) => c.command === command);
+    if (!d) return;
+    e.preventDefault();
+    this.run(d.id);
+  }
+
+  run(id) {
+    this.closeMenu(true);
+    this.actions[id]();
+  }
+
+  copy() {
+    const text = this.model.resultsText();
+    const fallback = () => copyThroughSelection(text);
+    if (navigator.clipboard && navigator.clipboard.writeText) navigator.clipboard.writeText(text).catch(fallback);
+    else fallback();
+  }
+
+  // The sheet dated today by the page's clock, in the element only print shows.
+  fillSheet() {
+    const today = new Date();
+    const svg = this.model.sheetSvg(today.getFullYear(), today.getMonth() + 1, today.getDate());
+    const doc = new DOMParser().parseFromString(svg, "image/svg+xml");
+    this.sheet.replaceChildren(document.importNode(doc.documentElement, true));
+  }
+
+  print() {
+    this.fillSheet();
+    window.print();
+  }
+}
+
+// A page opened from disk may have no clipboard API: the old way, through the
+// selection of a text box out of sight.
+function copyThroughSelection(text) {
+  const focus = document.activeElement;
+  const buffer = element("textarea", { id: "copyBuffer", className: "offscreen", value: text, tabIndex: -1 });
+  buffer.setAttribute("aria-hidden", "true");
+  document.body.append(buffer);
+  buffer.select();
+  document.execCommand("copy");
+  buffer.remove();
+  if (focus) focus.focus();
+}

@@ -1,0 +1,59 @@
+#include "ui/web/page_rules.h"
+
+#include <algorithm>
+
+#include "ui/common/geometry.h"
+
+namespace selbrin::web {
+namespace {
+
+// A UTF-8 lead byte of a code point beyond the basic plane, which UTF-16 writes
+// as two units.
+constexpr unsigned char kFourByteLead = 0xF0;
+constexpr unsigned char kContinuationMask = 0xC0;
+constexpr unsigned char kContinuation = 0x80;
+
+}  // namespace
+
+std::optional<face::Arrow> ArrowOfKey(std::string_view key) {
+  if (key == "ArrowLeft") return face::Arrow::Left;
+  if (key == "ArrowRight") return face::Arrow::Right;
+  if (key == "ArrowUp") return face::Arrow::Up;
+  if (key == "ArrowDown") return face::Arrow::Down;
+  return std::nullopt;
+}
+
+double FitScale(const std::array<NeededSize, kControlCount>& need) {
+  double scale = 1.0;
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    scale = std::max(scale, face::ScaleToFit(kControls[i].geometry, need[i].width, need[i].height));
+  }
+  return scale;
+}
+
+std::size_t Utf16Length(std::string_view text, std::size_t bytes) {
+  std::size_t units = 0;
+  for (std::size_t i = 0; i < bytes && i < text.size(); ++i) {
+    auto b = static_cast<unsigned char>(text[i]);
+    if ((b & kContinuationMask) == kContinuation) continue;
+    units += b >= kFourByteLead ? 2 : 1;
+  }
+  return units;
+}
+
+PageEdit FitPageEdit(const Form1& form, Ctl box, std::string_view after) {
+  const std::string& before = form.Text(box);
+  int limit = Def(box).max_chars;
+  if (limit <= 0) return {std::string(after), Utf16Length(after, after.size()), false};
+  std::optional<FittedEdit> fitted = FitUserEdit(before, after, limit);
+  if (fitted) return {fitted->text, Utf16Length(fitted->text, fitted->cursor), false};
+  // Refused: the cursor stays where the typing happened.
+  std::size_t head = 0;
+  while (head < before.size() && head < after.size() && before[head] == after[head]) ++head;
+  while (head > 0 &&
+         (static_cast<unsigned char>(before[head]) & kContinuationMask) == kContinuation)
+    --head;
+  return {before, Utf16Length(before, head), true};
+}
+
+}  // namespace selbrin::web

@@ -1,0 +1,55 @@
+// What only the web page decides, beyond the rules every face shares
+// (ui/common): its own texts, the arrow keys by the browser's key names, the one
+// scale of the page's layout, and a typed edit's cursor in the browser's UTF-16
+// units. The page only draws what these say and delivers the user's actions.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "form/form1.h"
+#include "ui/common/commands.h"
+#include "ui/common/keyboard.h"
+
+namespace selbrin::web {
+
+inline constexpr std::string_view kEndedText =
+    "Program sona erdi. Yeniden başlatmak için sayfayı yenileyin.";
+inline constexpr std::string_view kOpenList = "Listeyi aç";
+
+// Whether the page offers a command of the sheet: not "PDF olarak kaydet…", as
+// the browser's print dialog saves PDFs.
+constexpr bool PageOffers(face::SheetCommand command) {
+  return command != face::SheetCommand::SavePdf;
+}
+
+// The arrow of a browser key name ("ArrowLeft"); nothing for other keys.
+std::optional<face::Arrow> ArrowOfKey(std::string_view key);
+
+// The size a control needs to show its text whole in the page's font, in pixels.
+struct NeededSize {
+  int width = 0;
+  int height = 0;
+};
+
+// The form at one scale: the smallest, not below 1, at which every control gets
+// at least what it needs, so the form keeps its proportions in any font.
+double FitScale(const std::array<NeededSize, kControlCount>& need);
+
+// A typed edit of a box: the text it leaves and where the cursor goes, counted in
+// UTF-16 units as the page counts. A box with a character limit keeps what fits;
+// an edit that adds characters and fits none leaves the text as it was.
+struct PageEdit {
+  std::string text;
+  std::size_t cursor = 0;
+  bool refused = false;
+};
+PageEdit FitPageEdit(const Form1& form, Ctl box, std::string_view after);
+
+// UTF-16 units of the first `bytes` bytes of a UTF-8 text.
+std::size_t Utf16Length(std::string_view text, std::size_t bytes);
+
+}  // namespace selbrin::web
