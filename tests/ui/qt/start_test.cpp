@@ -151,30 +151,6 @@ class StartTest : public WindowTest {
     QCOMPARE(window.frameGeometry().topLeft(), area.topLeft());
   }
 
-  // State: a light or a dark palette.  Action: the window is drawn.
-  // Expected: a display field sits on the form's background, an input on the
-  // background of a box to type in, and the two differ.
-  void displaysLookReadOnlyAndInputsEditableInAnyPalette_data() {
-    QTest::addColumn<QPalette>("palette");
-    QTest::newRow("light") << QApplication::palette();
-    QTest::newRow("dark") << DarkPalette();
-  }
-
-  void displaysLookReadOnlyAndInputsEditableInAnyPalette() {
-    QFETCH(QPalette, palette);
-    Form1 form;
-    Form1Window window(form);
-    window.setPalette(palette);
-    QImage image = window.grab().toImage();
-    auto inside = [&](Ctl c) {
-      QRect r = window.widget(c)->geometry();
-      return image.pixelColor(r.right() - 4, r.center().y());
-    };
-    QCOMPARE(inside(Ctl::Label31), palette.color(QPalette::Window));
-    QCOMPARE(inside(Ctl::Text2), palette.color(QPalette::Base));
-    QVERIFY(palette.color(QPalette::Window) != palette.color(QPalette::Base));
-  }
-
   // State: a Turkish desktop.  Action: Qt's own texts are loaded.
   // Expected: an edit field's menu reads Turkish; another language loads nothing.
   void qtTextsAreTurkishOnATurkishDesktop() {
