@@ -10,6 +10,7 @@
 #include <mutex>
 
 #include "ui/common/reading.h"
+#include "ui/qt/form_style.h"
 
 namespace selbrin::ui {
 namespace {
@@ -40,16 +41,6 @@ QAccessibleInterface* DisplayFieldFactory(const QString& class_name, QObject* ob
     return new DisplayFieldAccessible(static_cast<DisplayField*>(object));
   }
   return nullptr;
-}
-
-// The share of the text colour in the frame: a frame in the full text colour
-// glares on a dark background, one in the background colour vanishes.
-constexpr double kFrameTextShare = 0.45;
-
-QColor Mix(const QColor& a, const QColor& b, double share_of_b) {
-  return QColor::fromRgbF(static_cast<float>(a.redF() + (b.redF() - a.redF()) * share_of_b),
-                          static_cast<float>(a.greenF() + (b.greenF() - a.greenF()) * share_of_b),
-                          static_cast<float>(a.blueF() + (b.blueF() - a.blueF()) * share_of_b));
 }
 
 }  // namespace
@@ -115,8 +106,7 @@ void DisplayField::UpdateToolTip() {
 void DisplayField::paintEvent(QPaintEvent* event) {
   QLabel::paintEvent(event);
   QPainter painter(this);
-  const QPalette& p = palette();
-  painter.setPen(Mix(p.color(QPalette::Window), p.color(QPalette::WindowText), kFrameTextShare));
+  painter.setPen(FrameColour(palette(), kDisplayFrameShare));
   painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 

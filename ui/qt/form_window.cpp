@@ -23,6 +23,7 @@
 #include "ui/qt/application.h"
 #include "ui/qt/display_field.h"
 #include "ui/qt/fault_box.h"
+#include "ui/qt/form_style.h"
 #include "ui/qt/sheet_commands.h"
 #include "ui/qt/widgets.h"
 
@@ -54,12 +55,24 @@ Form1Window::~Form1Window() { form_.SetListener(nullptr); }
 
 QMessageBox* Form1Window::faultMessage() const { return fault_box_->box(); }
 
+// The inputs, check boxes and profile buttons are drawn in the form's style, which
+// frames them visibly in dark palettes too. The style is made after the
+// widgets, so as the window's child it outlives them.
 void Form1Window::CreateControls() {
   for (std::size_t i = 0; i < kControls.size(); ++i) {
     QWidget* w = CreateWidget(form_, static_cast<Ctl>(i), this);
     w->installEventFilter(this);
     if (auto* combo = qobject_cast<QComboBox*>(w)) combo->lineEdit()->installEventFilter(this);
     widgets_[i] = w;
+  }
+  auto* style = new FormStyle;
+  style->setParent(this);
+  for (std::size_t i = 0; i < kControls.size(); ++i) {
+    Kind kind = kControls[i].kind;
+    if (kind == Kind::TextBox || kind == Kind::ComboBox || kind == Kind::CheckBox ||
+        kind == Kind::OptionButton) {
+      widgets_[i]->setStyle(style);
+    }
   }
 }
 

@@ -68,6 +68,8 @@ class Form1Window : public QWidget {
 
   // Copies the model's state of `c` into its widget, signals blocked.
   void ShowControl(Ctl c);
+  void ShowTextBox(Ctl c);
+  void ShowOption(Ctl c);
   void ShowCombo(Ctl c);
   // Runs one user action on the model, then makes the touched widget agree with
   // the model again, reports a fault (or closes the report of an earlier one)

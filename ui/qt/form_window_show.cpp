@@ -29,37 +29,43 @@ void Form1Window::ShowControl(Ctl c) {
     case Kind::Display:
       static_cast<DisplayField*>(w)->SetValue(ToQt(form_.Caption(c)));
       break;
-    case Kind::TextBox: {
-      auto* edit = static_cast<QLineEdit*>(w);
-      QString text = ToQt(form_.Text(c));
-      // Only a real change is written, so the cursor stays where the user is typing.
-      // The typing limit holds for the user only: a longer program write shows whole.
-      if (edit->text() == text) break;
-      edit->setText(text);
-      edit->setCursorPosition(0);  // a value longer than the box shows its start
+    case Kind::TextBox:
+      ShowTextBox(c);
       break;
-    }
     case Kind::ComboBox:
       ShowCombo(c);
       break;
     case Kind::CheckBox:
       static_cast<QCheckBox*>(w)->setChecked(form_.Value(c) == 1);
       break;
-    case Kind::OptionButton: {
-      // An exclusive button refuses to be cleared, yet the model may clear the
-      // selected profile and leave none selected.
-      auto* button = static_cast<QRadioButton*>(w);
-      bool on = form_.OptionValue(d.index);
-      if (button->isChecked() == on) break;
-      button->setAutoExclusive(on);
-      button->setChecked(on);
-      button->setAutoExclusive(true);
-      UpdateOptionTabStop();
+    case Kind::OptionButton:
+      ShowOption(c);
       break;
-    }
     case Kind::CommandButton:
       break;
   }
+}
+
+// Only a real change is written, so the cursor stays where the user is typing.
+// The typing limit holds for the user only: a longer program write shows whole.
+void Form1Window::ShowTextBox(Ctl c) {
+  auto* edit = static_cast<QLineEdit*>(widget(c));
+  QString text = ToQt(form_.Text(c));
+  if (edit->text() == text) return;
+  edit->setText(text);
+  edit->setCursorPosition(0);  // a value longer than the box shows its start
+}
+
+// An exclusive button refuses to be cleared, yet the model may clear the
+// selected profile and leave none selected.
+void Form1Window::ShowOption(Ctl c) {
+  auto* button = static_cast<QRadioButton*>(widget(c));
+  bool on = form_.OptionValue(Def(c).index);
+  if (button->isChecked() == on) return;
+  button->setAutoExclusive(on);
+  button->setChecked(on);
+  button->setAutoExclusive(true);
+  UpdateOptionTabStop();
 }
 
 void Form1Window::ShowCombo(Ctl c) {

@@ -21,6 +21,8 @@ namespace {
 // Every value the program puts in a combo box has at most this many digits
 // (pulleys and powers up to 9999).
 constexpr int kComboDigits = 4;
+// A list opens this many items tall, enough for most of a power list.
+constexpr int kComboVisibleItems = 15;
 
 // The room a single-line edit field needs to show `text` whole: the text, the
 // field's inner margins and the style's frame.
@@ -58,6 +60,22 @@ class CharLimit : public QValidator {
   Ctl box_;
 };
 
+QComboBox* NewCombo(QWidget* parent) {
+  auto* combo = new QComboBox(parent);
+  combo->setEditable(true);
+  // Typing never completes, inserts or picks: only a pick from the list does.
+  combo->setInsertPolicy(QComboBox::NoInsert);
+  combo->setCompleter(nullptr);
+  // The box keeps the control table's size: adjusting it to its contents
+  // would shrink it a moment after start and cut a four-digit value.
+  combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  combo->setMinimumContentsLength(kComboDigits);
+  combo->setMaxVisibleItems(kComboVisibleItems);
+  combo->installEventFilter(parent);
+  combo->lineEdit()->installEventFilter(parent);
+  return combo;
+}
+
 QWidget* NewWidget(const Form1& form, Ctl c, QWidget* parent) {
   const ControlDef& d = Def(c);
   switch (d.kind) {
@@ -74,21 +92,8 @@ QWidget* NewWidget(const Form1& form, Ctl c, QWidget* parent) {
       if (d.max_chars > 0) edit->setValidator(new CharLimit(form, c, edit));
       return edit;
     }
-    case Kind::ComboBox: {
-      auto* combo = new QComboBox(parent);
-      combo->setEditable(true);
-      // Typing never completes, inserts or picks: only a pick from the list does.
-      combo->setInsertPolicy(QComboBox::NoInsert);
-      combo->setCompleter(nullptr);
-      // The box keeps the control table's size: adjusting it to its contents
-      // would shrink it a moment after start and cut a four-digit value.
-      combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-      combo->setMinimumContentsLength(kComboDigits);
-      combo->setMaxVisibleItems(15);
-      combo->installEventFilter(parent);
-      combo->lineEdit()->installEventFilter(parent);
-      return combo;
-    }
+    case Kind::ComboBox:
+      return NewCombo(parent);
     case Kind::CheckBox:
       return new QCheckBox(ToQt(d.caption), parent);
     case Kind::OptionButton:

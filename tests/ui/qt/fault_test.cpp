@@ -21,6 +21,7 @@
 #include "tests/support/invariants.h"
 #include "tests/ui/qt/support.h"
 #include "tests/ui/qt/widget_checks.h"
+#include "ui/common/geometry.h"
 
 namespace selbrin::ui {
 namespace {
@@ -61,8 +62,9 @@ class FaultTest : public WindowTest {
 
   // State: a fault reported while typing in Text2.
   // Action: Esc; then another fault and a keystroke that ends without one.
-  // Expected: Turkish title and button, the box beside Text2 and its results,
-  // closed by Esc and by the good keystroke, the focus in Text2 throughout.
+  // Expected: Turkish title and button, the box beside the form (hiding
+  // neither Text2 nor its results), closed by Esc and by the good keystroke,
+  // the focus in Text2 throughout.
   void theFaultMessageIsTurkishAndClosesByEscOrTheNextGoodAction() {
     Form1 form(RecordingRouting());
     Form1Window window(form);
@@ -75,6 +77,14 @@ class FaultTest : public WindowTest {
     QCOMPARE(message->windowTitle(), QStringLiteral("Hesap Hatası"));
     QCOMPARE(message->buttons().size(), 1);
     QCOMPARE(message->buttons().value(0)->text(), QStringLiteral("Tamam"));
+    // Beside the form where the screen has room, else in its bottom-right corner.
+    QRect f = window.frameGeometry();
+    QRect a = window.screen()->availableGeometry();
+    QRect m = message->frameGeometry();
+    face::PixelRect place =
+        face::PlaceBeside({f.x(), f.y(), f.width(), f.height()},
+                          {a.x(), a.y(), a.width(), a.height()}, m.width(), m.height());
+    QCOMPARE(m.topLeft(), QPoint(place.left, place.top));
     for (Ctl c : {Ctl::Text2, Ctl::Label36, Ctl::Combo2, Ctl::Label40}) {
       QWidget* w = window.widget(c);
       QRect shown(w->mapToGlobal(QPoint(0, 0)), w->size());

@@ -11,6 +11,8 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
+#include <algorithm>
+#include <cmath>
 
 namespace selbrin::ui {
 namespace {
@@ -70,7 +72,21 @@ QRect LineEditText(const QLineEdit* edit) {
   return r.adjusted(kLineEditMargin, 0, -kLineEditMargin, 0);
 }
 
+// A colour's relative luminance: its linear red, green and blue, weighted.
+double Luminance(const QColor& c) {
+  auto linear = [](double v) {
+    return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
 }  // namespace
+
+double ContrastRatio(const QColor& a, const QColor& b) {
+  double la = Luminance(a);
+  double lb = Luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
 
 QString ShownText(const QWidget* w) {
   if (const auto* label = qobject_cast<const QLabel*>(w)) return label->text();

@@ -1,6 +1,7 @@
 // Checks of what the window shows, shared by the widget tests.
 #pragma once
 
+#include <QColor>
 #include <QString>
 #include <QStringList>
 
@@ -16,6 +17,10 @@ QString MismatchWithModel(const Form1Window& window, const Form1& form);
 // Every text that does not fit whole in the part of its widget that draws it:
 // captions, list items and whatever a field or display holds now.
 QStringList ClippedTexts(const Form1Window& window);
+
+// The contrast ratio of two colours, from 1 (equal) to 21 (black on white),
+// as accessibility guidelines measure it.
+double ContrastRatio(const QColor& a, const QColor& b);
 
 // What a widget shows as its text.
 QString ShownText(const QWidget* w);
