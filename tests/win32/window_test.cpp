@@ -9,8 +9,10 @@
 #include <string>
 
 #include "form/form1.h"
+#include "form/values.h"
+#include "ui/common/geometry.h"
+#include "ui/common/keyboard.h"
 #include "ui/win32/control_ids.h"
-#include "ui/win32/face_rules.h"
 #include "ui/win32/form_window.h"
 #include "ui/win32/wide.h"
 
@@ -129,12 +131,12 @@ TEST_F(WindowTest, StandsAtTheTableGeometry) {
     RECT r{};
     GetWindowRect(Control(c), &r);
     MapWindowPoints(nullptr, window_.hwnd(), reinterpret_cast<POINT*>(&r), 2);
-    face::PixelRect want = face::ToPixels(kControls[i].geometry, 1.0);
+    face::PixelRect want = face::PlaceAt(kControls[i].geometry, 1.0);
     EXPECT_EQ(r.left, want.left) << WidgetName(c);
     EXPECT_EQ(r.top, want.top) << WidgetName(c);
-    EXPECT_EQ(r.right, want.right) << WidgetName(c);
+    EXPECT_EQ(r.right - r.left, want.width) << WidgetName(c);
     if (Def(c).kind != Kind::ComboBox) {
-      EXPECT_EQ(r.bottom, want.bottom) << WidgetName(c);
+      EXPECT_EQ(r.bottom - r.top, want.height) << WidgetName(c);
     }
   }
   EXPECT_EQ(GetFocus(), Control(Ctl::Text2));
@@ -239,7 +241,7 @@ TEST_F(WindowTest, RandomActionsKeepTheWindowEqualToTheModel) {
         break;
       }
       default: {
-        int from = face::OptionTabStop(form_);
+        int from = face::OptionTabStop(SelectedProfile(form_));
         Key(Control(Option(from)), VK_RIGHT);
         reference.Select(face::OptionAfterArrow(from, face::Arrow::Right));
         what = "arrow from Option1_" + std::to_string(from);

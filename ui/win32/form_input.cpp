@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <optional>
 
+#include "ui/common/keyboard.h"
 #include "ui/win32/control_ids.h"
-#include "ui/win32/face_rules.h"
 #include "ui/win32/form_window.h"
 #include "ui/win32/wide.h"
 
@@ -166,13 +166,9 @@ void FormWindow::Act(Ctl touched, const std::function<std::optional<FaultKind>()
   std::optional<FaultKind> fault = action();
   // The control may hold what the model did not take as it stands.
   ShowControl(touched);
-  if (fault) {
-    fault_.Show(hwnd_,
-                font_ != nullptr ? font_ : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)),
-                face::FaultText(touched, *fault));
-  } else if (!face::FaultMessageStays(fault)) {
-    fault_.Hide();
-  }
+  fault_.ActionEnded(
+      hwnd_, font_ != nullptr ? font_ : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)),
+      touched, fault);
   if (form_.ended() && hwnd_ != nullptr) DestroyWindow(hwnd_);
 }
 
@@ -192,10 +188,7 @@ bool FormWindow::PreTranslate(MSG& msg) {
   bool in_form = msg.hwnd == hwnd_ || IsChild(hwnd_, msg.hwnd) != FALSE;
   bool in_message = message != nullptr && (msg.hwnd == message || IsChild(message, msg.hwnd));
   if (msg.message == WM_KEYDOWN && (in_form || in_message) && !IsComboDropped(msg.hwnd)) {
-    if (msg.wParam == VK_ESCAPE && fault_.visible()) {
-      fault_.Hide();
-      return true;
-    }
+    if (msg.wParam == VK_ESCAPE && fault_.Escape()) return true;
     std::optional<Ctl> c = in_form ? ControlOf(GetFocus()) : std::nullopt;
     if (msg.wParam == VK_RETURN && in_form) {
       // Enter clicks a focused button and does nothing anywhere else.
