@@ -6,6 +6,7 @@
 #include "ui/common/geometry.h"
 #include "ui/common/keyboard.h"
 #include "ui/win32/control_ids.h"
+#include "ui/win32/sheet_commands.h"
 #include "ui/win32/wide.h"
 
 namespace selbrin::win32 {
@@ -30,7 +31,7 @@ ChildClass ClassOf(Kind kind) {
     case Kind::Label:
       return {L"STATIC", kStatic, 0};
     case Kind::Display:
-      return {L"STATIC", kStatic | SS_CENTERIMAGE | WS_BORDER, 0};
+      return {L"STATIC", SS_OWNERDRAW | WS_BORDER, 0};
     case Kind::TextBox:
       return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
     case Kind::ComboBox:
@@ -77,6 +78,7 @@ FormWindow::FormWindow(Form1& form, HINSTANCE instance) : form_(form) {
   CreateControls(instance);
   ApplyDpi(static_cast<int>(GetDpiForWindow(hwnd_)));
   CentreOnWorkArea();
+  shortcuts_ = CreateSheetShortcuts();
   form_.SetListener([this](Ctl c) { ShowControl(c); });
 }
 
@@ -88,6 +90,7 @@ FormWindow::~FormWindow() {
     DestroyWindow(hwnd_);
   }
   if (font_ != nullptr) DeleteObject(font_);
+  if (shortcuts_ != nullptr) DestroyAcceleratorTable(shortcuts_);
 }
 
 void FormWindow::Show(int show_command) {
@@ -197,8 +200,10 @@ void FormWindow::ShowControl(Ctl c) {
   if (w == nullptr) return;  // still building
   const ControlDef& d = Def(c);
   switch (d.kind) {
-    case Kind::Label:
     case Kind::Display:
+      ShowDisplay(c);
+      break;
+    case Kind::Label:
     case Kind::TextBox:
       // Only a real change is written, so the caret stays where the user types.
       WriteText(w, form_.Text(c));

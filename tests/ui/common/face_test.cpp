@@ -2,6 +2,7 @@
 // the pixel geometry and the keyboard.
 #include <gtest/gtest.h>
 
+#include "ui/common/command_texts.h"
 #include "ui/common/fault_message.h"
 #include "ui/common/geometry.h"
 #include "ui/common/keyboard.h"
@@ -94,6 +95,13 @@ TEST(KeyboardTest, TabFollowsTheTabIndexThroughEveryInput) {
   EXPECT_EQ(order.front(), Ctl::Text2);
   for (std::size_t i = 1; i < order.size(); ++i) {
     EXPECT_LT(Def(order[i - 1]).tab_index, Def(order[i]).tab_index);
+  }
+}
+
+TEST(ShortcutTextTest, EachCommandsKeysAsAMenuShowsThem) {
+  const char* texts[] = {"Ctrl+Shift+C", "Ctrl+P", "Ctrl+S"};
+  for (std::size_t i = 0; i < kSheetCommands.size(); ++i) {
+    EXPECT_EQ(ShortcutText(kSheetCommands[i].keys), texts[i]) << kSheetCommands[i].name;
   }
 }
 
