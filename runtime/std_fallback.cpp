@@ -61,6 +61,38 @@ std::from_chars_result FromChars(const char* first, const char* last, double& va
   return {p, std::errc()};
 }
 
+namespace {
+
+// printf's text with whatever the locale writes for the point as '.'; the sign,
+// digits, exponent and the letters of inf and nan stay.
+std::to_chars_result CopyWithPoint(char* first, char* last, const char* buf, int n) {
+  std::string out;
+  bool point = false;
+  for (int i = 0; i < n; ++i) {
+    char c = buf[i];
+    bool kept = IsDigit(c) || c == '-' || c == '+' || (c >= 'a' && c <= 'z');
+    if (kept) {
+      out.push_back(c);
+    } else if (!point) {
+      out.push_back('.');
+      point = true;
+    }
+  }
+  if (out.size() > static_cast<std::size_t>(last - first))
+    return {last, std::errc::value_too_large};
+  std::memcpy(first, out.data(), out.size());
+  return {first + out.size(), std::errc()};
+}
+
+}  // namespace
+
+std::to_chars_result ToCharsGeneral(char* first, char* last, double value, int precision) {
+  char buf[64];
+  int n = std::snprintf(buf, sizeof buf, "%.*g", precision, value);
+  if (n < 0 || static_cast<std::size_t>(n) >= sizeof buf) return {last, std::errc::value_too_large};
+  return CopyWithPoint(first, last, buf, n);
+}
+
 std::to_chars_result ToCharsFixed(char* first, char* last, double value, int decimals) {
   char buf[400];
   int n = std::snprintf(buf, sizeof buf, "%.*f", decimals, value);

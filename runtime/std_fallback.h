@@ -22,6 +22,10 @@ inline std::to_chars_result ToCharsFixed(char* first, char* last, double value, 
   return std::to_chars(first, last, value, std::chars_format::fixed, decimals);
 }
 
+inline std::to_chars_result ToCharsGeneral(char* first, char* last, double value, int precision) {
+  return std::to_chars(first, last, value, std::chars_format::general, precision);
+}
+
 #else
 
 // A decimal in plain or exponent form, correctly rounded. Like from_chars it
@@ -32,6 +36,10 @@ std::from_chars_result FromChars(const char* first, const char* last, double& va
 // Fixed notation with `decimals` digits after the point, of the exact binary
 // value, correctly rounded.
 std::to_chars_result ToCharsFixed(char* first, char* last, double value, int decimals);
+
+// The shorter of fixed and exponent notation with `precision` significant
+// digits, as printf's %g writes it in the C locale.
+std::to_chars_result ToCharsGeneral(char* first, char* last, double value, int precision);
 
 #endif
 

@@ -6,6 +6,7 @@
 #include "form/values.h"
 #include "runtime/fault.h"
 #include "runtime/numparse.h"
+#include "runtime/std_fallback.h"
 
 namespace selbrin::sheet {
 namespace {
@@ -25,8 +26,7 @@ std::optional<double> ReadValue(const Form1& form, Ctl c) {
 
 std::string NumberText(double value) {
   std::array<char, 64> buf{};
-  auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), value,
-                                 std::chars_format::general, kSignificantDigits);
+  auto [end, ec] = ToCharsGeneral(buf.data(), buf.data() + buf.size(), value, kSignificantDigits);
   std::string s = ec == std::errc() ? std::string(buf.data(), end) : std::string("?");
   return s == "-0" ? "0" : s;
 }

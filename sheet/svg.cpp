@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "form/form1.h"
+#include "runtime/std_fallback.h"
 
 namespace selbrin::sheet {
 namespace {
@@ -39,8 +40,7 @@ std::size_t XmlCharLength(std::string_view s, std::size_t i) {
 std::string Mm(double value) {
   if (!std::isfinite(value)) value = 0;
   std::array<char, 64> buf{};
-  auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), value,
-                                 std::chars_format::fixed, kDecimals);
+  auto [end, ec] = ToCharsFixed(buf.data(), buf.data() + buf.size(), value, kDecimals);
   std::string s = ec == std::errc() ? std::string(buf.data(), end) : std::string("0");
   while (s.back() == '0') s.pop_back();
   if (s.back() == '.') s.pop_back();
