@@ -4,6 +4,7 @@
 #include <string>
 
 #include "runtime/numtext.h"
+#include "runtime/std_fallback.h"
 
 namespace selbrin {
 namespace {
@@ -69,6 +70,24 @@ INSTANTIATE_TEST_SUITE_P(
                     RatioCase{static_cast<double>(99999.0F / 1430.0F), "69.93"},
                     RatioCase{1.125, "1.12"}, RatioCase{0.9951, "1.00"}, RatioCase{0.995, ".99"},
                     RatioCase{1e20, "100000000000000000000.00"}, RatioCase{-12.345, "-12.35"}));
+
+// The sheet's numbers: six significant digits, the point always '.', whichever
+// library writes them (the web build's has no to_chars of its own).
+TEST(ToCharsGeneral, WritesSixSignificantDigitsWithAPoint) {
+  struct Row {
+    double value;
+    const char* text;
+  };
+  const Row rows[] = {{2940, "2940"},     {0.1, "0.1"},       {-12.345678, "-12.3457"},
+                      {50, "50"},         {1e-5, "1e-05"},    {1234567, "1.23457e+06"},
+                      {179.31, "179.31"}, {999999.5, "1e+06"}};
+  for (const Row& row : rows) {
+    char buf[32];
+    auto [end, ec] = ToCharsGeneral(buf, buf + sizeof buf, row.value, 6);
+    ASSERT_EQ(ec, std::errc()) << row.text;
+    EXPECT_EQ(std::string(buf, end), row.text);
+  }
+}
 
 }  // namespace
 }  // namespace selbrin

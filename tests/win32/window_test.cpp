@@ -5,13 +5,21 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <random>
+#include <sstream>
 #include <string>
 
 #include "form/form1.h"
+#include "form/values.h"
+#include "sheet/fields.h"
+#include "ui/common/geometry.h"
+#include "ui/common/keyboard.h"
+#include "ui/common/reading.h"
 #include "ui/win32/control_ids.h"
-#include "ui/win32/face_rules.h"
 #include "ui/win32/form_window.h"
+#include "ui/win32/sheet_commands.h"
 #include "ui/win32/wide.h"
 
 namespace selbrin::win32 {
@@ -40,9 +48,11 @@ std::string MismatchWithModel(const FormWindow& window, const Form1& form) {
         same = SendMessageW(w, CB_GETCOUNT, 0, 0) == static_cast<LRESULT>(form.Items(c).size());
         [[fallthrough]];
       case Kind::Label:
-      case Kind::Display:
       case Kind::TextBox:
         same = same && Shown(w) == form.Text(c);
+        break;
+      case Kind::Display:
+        same = Shown(w) == face::DisplayReading(c, form.Text(c));
         break;
       case Kind::CheckBox:
         same = checked == (form.Value(c) == 1);
@@ -57,6 +67,29 @@ std::string MismatchWithModel(const FormWindow& window, const Form1& form) {
       return WidgetName(c) + " shows \"" + Shown(w) + "\", the model \"" + form.Text(c) + "\"";
   }
   return {};
+}
+
+std::string ClipboardText() {
+  std::wstring text;
+  if (OpenClipboard(nullptr) == FALSE) return "(no clipboard)";
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    text = static_cast<const wchar_t*>(GlobalLock(data));
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return Narrow(text);
+}
+
+std::string CrLf(const std::string& text) {
+  std::string out;
+  for (char ch : text) out += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
+  return out;
+}
+
+std::string MenuText(HMENU menu, int position) {
+  wchar_t text[64] = {};
+  GetMenuStringW(menu, static_cast<UINT>(position), text, 64, MF_BYPOSITION);
+  return Narrow(text);
 }
 
 std::string ModelState(const Form1& form) {
@@ -106,6 +139,40 @@ class WindowTest : public testing::Test {
     Pump();
   }
 
+  // Ctrl (and Shift) held while `letter` goes down in the focused control.
+  void Shortcut(bool shift, char letter) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
+    keys[VK_CONTROL] |= 0x80;
+    if (shift) keys[VK_SHIFT] |= 0x80;
+    SetKeyboardState(keys);
+    PostMessageW(GetFocus(), WM_KEYDOWN, static_cast<WPARAM>(letter), 0);
+    Pump();
+    keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+  }
+
+  // A right click on `c`, and the first item of the menu it opens taken with
+  // the keyboard: the keys wait in the queue the menu reads.
+  void FirstMenuItemOn(Ctl c) {
+    RECT r{};
+    GetWindowRect(Control(c), &r);
+    PostMessageW(window_.hwnd(), WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageW(window_.hwnd(), WM_KEYDOWN, VK_RETURN, 0);
+    SendMessageW(window_.hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Control(c)),
+                 MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2));
+    Pump();
+  }
+
+  void TypicalUse() {
+    PickFromList(Ctl::Combo1, kPower30kW);
+    Type(Ctl::Text2, "3000");
+    PickFromList(Ctl::Combo3, kPulley140);
+    Type(Ctl::Text5, "3");
+    Key(Control(Ctl::Command1), VK_RETURN);
+  }
+
   void Click(Ctl c) {
     SendMessageW(Control(c), BM_CLICK, 0, 0);
     Pump();
@@ -129,12 +196,12 @@ TEST_F(WindowTest, StandsAtTheTableGeometry) {
     RECT r{};
     GetWindowRect(Control(c), &r);
     MapWindowPoints(nullptr, window_.hwnd(), reinterpret_cast<POINT*>(&r), 2);
-    face::PixelRect want = face::ToPixels(kControls[i].geometry, 1.0);
+    face::PixelRect want = face::PlaceAt(kControls[i].geometry, 1.0);
     EXPECT_EQ(r.left, want.left) << WidgetName(c);
     EXPECT_EQ(r.top, want.top) << WidgetName(c);
-    EXPECT_EQ(r.right, want.right) << WidgetName(c);
+    EXPECT_EQ(r.right - r.left, want.width) << WidgetName(c);
     if (Def(c).kind != Kind::ComboBox) {
-      EXPECT_EQ(r.bottom, want.bottom) << WidgetName(c);
+      EXPECT_EQ(r.bottom - r.top, want.height) << WidgetName(c);
     }
   }
   EXPECT_EQ(GetFocus(), Control(Ctl::Text2));
@@ -143,11 +210,7 @@ TEST_F(WindowTest, StandsAtTheTableGeometry) {
 // State: the start.  Action: the typical use, "Hesapla" by Enter on its button.
 // Expected: the window shows what the model computed.
 TEST_F(WindowTest, TypicalUseShowsTheModelsResults) {
-  PickFromList(Ctl::Combo1, kPower30kW);
-  Type(Ctl::Text2, "3000");
-  PickFromList(Ctl::Combo3, kPulley140);
-  Type(Ctl::Text5, "3");
-  Key(Control(Ctl::Command1), VK_RETURN);
+  TypicalUse();
   EXPECT_EQ(form_.Text(Ctl::Label31), "2940");
   EXPECT_EQ(form_.Text(Ctl::Text2), "3003");
   EXPECT_EQ(form_.Text(Ctl::Combo2), "143");
@@ -239,7 +302,7 @@ TEST_F(WindowTest, RandomActionsKeepTheWindowEqualToTheModel) {
         break;
       }
       default: {
-        int from = face::OptionTabStop(form_);
+        int from = face::OptionTabStop(SelectedProfile(form_));
         Key(Control(Option(from)), VK_RIGHT);
         reference.Select(face::OptionAfterArrow(from, face::Arrow::Right));
         what = "arrow from Option1_" + std::to_string(from);
@@ -248,6 +311,61 @@ TEST_F(WindowTest, RandomActionsKeepTheWindowEqualToTheModel) {
     }
     ASSERT_EQ(MismatchWithModel(window_, form_), "") << "step " << step << ": " << what;
     ASSERT_EQ(ModelState(form_), ModelState(reference)) << "step " << step << ": " << what;
+  }
+}
+
+// State: the start, then the typical use.  Action: none.
+// Expected: a display field's window text, which screen readers read, is its
+// caption and unit while empty, then caption, value and unit.
+TEST_F(WindowTest, ADisplayFieldReadsCaptionValueAndUnit) {
+  EXPECT_EQ(Shown(Control(Ctl::Label35)), "Açı (derece)");
+  TypicalUse();
+  EXPECT_EQ(Shown(Control(Ctl::Label31)), "Motor Deviri: 2940 d/dk");
+  EXPECT_EQ(Shown(Control(Ctl::Label35)), "Açı: 179.31 derece");
+}
+
+// State: the typical use.  Action: "Kopyala" from a display field's menu, then
+// Ctrl+Shift+C in Text5.  Expected: the field's value, then the results text
+// with Windows line ends, on the clipboard; the form as it was.
+TEST_F(WindowTest, CopyCommandsPutTheFormOnTheClipboard) {
+  TypicalUse();
+  std::string before = ModelState(form_);
+  FirstMenuItemOn(Ctl::Label35);
+  EXPECT_EQ(ClipboardText(), "179.31");
+  SetFocus(Control(Ctl::Text5));
+  Shortcut(true, 'C');
+  EXPECT_EQ(ClipboardText(), CrLf(sheet::ResultsText(form_)));
+  EXPECT_NE(ClipboardText().find("Açı\t179.31\tderece\r\n"), std::string::npos);
+  EXPECT_EQ(ModelState(form_), before);
+}
+
+// State: a new window.  Action: none.  Expected: the background's menu has the
+// two sheet commands with their shortcuts, and no PDF command.
+TEST_F(WindowTest, TheBackgroundMenuListsTheSheetCommands) {
+  HMENU menu = CreateFormMenu();
+  EXPECT_EQ(GetMenuItemCount(menu), 2);
+  EXPECT_EQ(MenuText(menu, 0), "Sonuçları kopyala\tCtrl+Shift+C");
+  EXPECT_EQ(MenuText(menu, 1), "Yazdır…\tCtrl+P");
+  DestroyMenu(menu);
+}
+
+// State: the typical use.  Action: the page "Yazdır…" opens, written to a file.
+// Expected: an HTML page holding the sheet, with its date and results, and a
+// script that prints it.
+TEST_F(WindowTest, ThePrintPageHoldsTheSheetAndPrintsItself) {
+  TypicalUse();
+  std::wstring path = PrintPagePath() + L".test";
+  ASSERT_TRUE(WritePrintPage(path, form_, {2024, 3, 5}));
+  std::ifstream file{std::filesystem::path(path), std::ios::binary};
+  std::stringstream page;
+  page << file.rdbuf();
+  file.close();
+  std::filesystem::remove(std::filesystem::path(path));
+  std::string html = page.str();
+  EXPECT_TRUE(html.starts_with("<!DOCTYPE html>"));
+  EXPECT_EQ(html.find("<?xml"), std::string::npos);
+  for (const char* part : {"<svg", "05.03.2024", "179.31", "window.print()", "</html>"}) {
+    EXPECT_NE(html.find(part), std::string::npos) << part;
   }
 }
 

@@ -140,6 +140,16 @@ Verdict PlayEdit(const Action& a, std::string_view rest, bool typed) {
   return std::nullopt;
 }
 
+// The broken-down time of `t`, in UTC or local time; false when it has none.
+// The Windows C runtime has the same calls under other names and argument order.
+bool BrokenDown(std::time_t t, bool utc, std::tm& out) {
+#if defined(_WIN32)
+  return (utc ? gmtime_s(&out, &t) : localtime_s(&out, &t)) == 0;
+#else
+  return (utc ? gmtime_r(&t, &out) : localtime_r(&t, &out)) != nullptr;
+#endif
+}
+
 // The sheet's date: that of SOURCE_DATE_EPOCH (seconds since 1970, UTC) when it
 // is set, so that a script's sheet is the same on every run; else today's.
 std::optional<sheet::Date> SheetDate() {
@@ -151,8 +161,8 @@ std::optional<sheet::Date> SheetDate() {
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), seconds);
     if (ec != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
     now = static_cast<std::time_t>(seconds);
-    if (gmtime_r(&now, &tm) == nullptr) return std::nullopt;
-  } else if (localtime_r(&now, &tm) == nullptr) {
+    if (!BrokenDown(now, true, tm)) return std::nullopt;
+  } else if (!BrokenDown(now, false, tm)) {
     return std::nullopt;
   }
   return sheet::Date{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday};

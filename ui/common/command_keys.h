@@ -3,10 +3,15 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "ui/common/commands.h"
 
 namespace selbrin::face {
+
+// The print dialog's title, and what a face says when the sheet could not be printed.
+inline constexpr std::string_view kPrintTitle = "Yazdır";
+inline constexpr std::string_view kPrintFailedText = "Sayfa yazdırılamadı.";
 
 // "Ctrl+Shift+C", "Ctrl+P": the shortcut as a menu shows it beside the command.
 std::string ShortcutText(const Shortcut& keys);

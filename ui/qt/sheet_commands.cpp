@@ -18,10 +18,15 @@
 
 #include "sheet/fields.h"
 #include "sheet/sheet.h"
+#include "ui/common/command_keys.h"
 #include "ui/common/commands.h"
 
 namespace selbrin::ui {
 namespace {
+
+QString ToQt(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 constexpr int kPdfResolution = 600;  // dots per inch of the drawing in the PDF
 
@@ -117,10 +122,10 @@ void SheetCommands::Print() {
   printer.setFullPage(true);  // the sheet keeps its own margins
   printer.setDocName(QStringLiteral("Selbrin"));
   QPrintDialog dialog(&printer, window_);
-  dialog.setWindowTitle(QStringLiteral("Yazdır"));
+  dialog.setWindowTitle(ToQt(face::kPrintTitle));
   if (dialog.exec() != QDialog::Accepted) return;
   if (!Paint(printer)) {
-    QMessageBox::warning(window_, QStringLiteral("Yazdır"), QStringLiteral("Sayfa yazdırılamadı."));
+    QMessageBox::warning(window_, ToQt(face::kPrintTitle), ToQt(face::kPrintFailedText));
   }
 }
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "ui/win32/face_rules.h"
+#include "ui/common/geometry.h"
 #include "ui/win32/wide.h"
 
 namespace selbrin::win32 {
@@ -39,22 +39,19 @@ SIZE TextExtent(HWND hwnd, HFONT font, const std::wstring& text) {
   return size;
 }
 
-// Beside the form, where the work area has room: right, left, below, above.
+face::PixelRect PixelRectOf(const RECT& r) {
+  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+// Beside the form, so that it hides none of it, inside the work area.
 POINT PlaceBeside(HWND form, SIZE size) {
   RECT f{};
   GetWindowRect(form, &f);
   MONITORINFO mi{};
   mi.cbSize = sizeof mi;
   GetMonitorInfoW(MonitorFromWindow(form, MONITOR_DEFAULTTOPRIMARY), &mi);
-  const RECT& w = mi.rcWork;
-  POINT tries[] = {
-      {f.right, f.top}, {f.left - size.cx, f.top}, {f.left, f.bottom}, {f.left, f.top - size.cy}};
-  for (POINT p : tries) {
-    if (p.x >= w.left && p.y >= w.top && p.x + size.cx <= w.right && p.y + size.cy <= w.bottom) {
-      return p;
-    }
-  }
-  return {w.right - size.cx, w.bottom - size.cy};  // the form's bottom-right corner at worst
+  face::PixelRect at = face::PlaceBeside(PixelRectOf(f), PixelRectOf(mi.rcWork), size.cx, size.cy);
+  return {at.left, at.top};
 }
 
 }  // namespace
@@ -64,7 +61,13 @@ FaultMessage::~FaultMessage() {
 }
 
 LRESULT CALLBACK FaultMessage::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lp);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
   if ((msg == WM_COMMAND && LOWORD(wp) == kButtonId) || msg == WM_CLOSE) {
+    auto* self = reinterpret_cast<FaultMessage*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (self != nullptr) self->rules_.Dismiss();
     ShowWindow(hwnd, SW_HIDE);
     return 0;
   }
@@ -75,8 +78,8 @@ void FaultMessage::Create(HWND form) {
   auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(form, GWLP_HINSTANCE));
   RegisterClassOnce(instance, Proc);
   hwnd_ = CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_NOACTIVATE, kClassName,
-                          Widen(face::FaultTitle()).c_str(), WS_POPUP | WS_CAPTION | WS_SYSMENU, 0,
-                          0, 0, 0, form, nullptr, instance, nullptr);
+                          Widen(face::kFaultTitle).c_str(), WS_POPUP | WS_CAPTION | WS_SYSMENU, 0,
+                          0, 0, 0, form, nullptr, instance, this);
   icon_ = CreateWindowExW(0, L"STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_ICON, 0, 0, 0, 0, hwnd_,
                           nullptr, instance, nullptr);
   SendMessageW(icon_, STM_SETICON,
@@ -84,7 +87,7 @@ void FaultMessage::Create(HWND form) {
   label_ = CreateWindowExW(0, L"STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0,
                            0, 0, 0, hwnd_, nullptr, instance, nullptr);
   button_ =
-      CreateWindowExW(0, L"BUTTON", Widen(face::FaultButton()).c_str(),
+      CreateWindowExW(0, L"BUTTON", Widen(face::kFaultButton).c_str(),
                       WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 0, 0, 0, hwnd_,
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kButtonId)), instance, nullptr);
 }
@@ -120,16 +123,28 @@ void FaultMessage::Arrange(HWND form, HFONT font) {
   SetWindowPos(hwnd_, HWND_TOP, at.x, at.y, size.cx, size.cy, SWP_NOACTIVATE);
 }
 
-void FaultMessage::Show(HWND form, HFONT font, const std::string& text) {
+void FaultMessage::ActionEnded(HWND form, HFONT font, Ctl acted_on,
+                               std::optional<FaultKind> fault) {
+  rules_.ActionEnded(acted_on, fault);
+  Draw(form, font);
+}
+
+bool FaultMessage::Escape() {
+  if (!rules_.Escape()) return false;
+  ShowWindow(hwnd_, SW_HIDE);
+  return true;
+}
+
+void FaultMessage::Draw(HWND form, HFONT font) {
+  if (!rules_.shown()) {
+    if (hwnd_ != nullptr) ShowWindow(hwnd_, SW_HIDE);
+    return;
+  }
   if (hwnd_ == nullptr) Create(form);
-  SetWindowTextW(label_, Widen(text).c_str());
+  SetWindowTextW(label_, Widen(rules_.text()).c_str());
   Arrange(form, font);
   ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
   InvalidateRect(hwnd_, nullptr, TRUE);
-}
-
-void FaultMessage::Hide() {
-  if (hwnd_ != nullptr) ShowWindow(hwnd_, SW_HIDE);
 }
 
 std::string FaultMessage::text() const {

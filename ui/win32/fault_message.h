@@ -2,11 +2,15 @@
 // with a warning icon, the text and a "Tamam" button. It is shown without being
 // activated, so the field the user types in keeps the keyboard focus, and it is
 // placed next to the form rather than over it. One window serves every fault.
+// When it shows and what it says are the shared rules of face::FaultMessage.
 #pragma once
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
+
+#include "ui/common/fault_message.h"
 
 namespace selbrin::win32 {
 
@@ -17,9 +21,11 @@ class FaultMessage {
   FaultMessage(const FaultMessage&) = delete;
   FaultMessage& operator=(const FaultMessage&) = delete;
 
-  // Shows `text` (UTF-8) next to `form`, in `font`.
-  void Show(HWND form, HFONT font, const std::string& text);
-  void Hide();
+  // A user action on `acted_on` ended, with `fault` or without: the message
+  // shows the fault next to `form`, in `font`, or closes.
+  void ActionEnded(HWND form, HFONT font, Ctl acted_on, std::optional<FaultKind> fault);
+  // Esc in the form or in the message; true when it closed the message.
+  bool Escape();
   bool visible() const { return hwnd_ != nullptr && IsWindowVisible(hwnd_) != FALSE; }
   HWND hwnd() const { return hwnd_; }
   // The text shown, as UTF-8.
@@ -29,6 +35,9 @@ class FaultMessage {
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   void Create(HWND form);
   void Arrange(HWND form, HFONT font);
+  void Draw(HWND form, HFONT font);
+
+  face::FaultMessage rules_;
 
   HWND hwnd_ = nullptr;
   HWND icon_ = nullptr;

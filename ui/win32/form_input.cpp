@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <optional>
 
+#include "ui/common/keyboard.h"
 #include "ui/win32/control_ids.h"
-#include "ui/win32/face_rules.h"
 #include "ui/win32/form_window.h"
+#include "ui/win32/sheet_commands.h"
 #include "ui/win32/wide.h"
 
 namespace selbrin::win32 {
@@ -53,6 +54,12 @@ LRESULT FormWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_COMMAND:
       OnCommand(LOWORD(wp), HIWORD(wp));
       return 0;
+    case WM_CONTEXTMENU:
+      OnContextMenu(lp);
+      return 0;
+    case WM_DRAWITEM:
+      DrawDisplay(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
+      return TRUE;
     case WM_CTLCOLORSTATIC:
       return OnColour(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
     case WM_DPICHANGED: {
@@ -89,6 +96,10 @@ std::optional<Ctl> FormWindow::ControlOf(HWND w) const {
 }
 
 void FormWindow::OnCommand(int id, int code) {
+  if (std::optional<face::SheetCommand> command = SheetCommandOfId(id)) {
+    RunSheetCommand(*command);
+    return;
+  }
   std::optional<Ctl> c = ControlOfId(id);
   if (!c || writing_) return;
   HWND w = control(*c);
@@ -166,13 +177,9 @@ void FormWindow::Act(Ctl touched, const std::function<std::optional<FaultKind>()
   std::optional<FaultKind> fault = action();
   // The control may hold what the model did not take as it stands.
   ShowControl(touched);
-  if (fault) {
-    fault_.Show(hwnd_,
-                font_ != nullptr ? font_ : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)),
-                face::FaultText(touched, *fault));
-  } else if (!face::FaultMessageStays(fault)) {
-    fault_.Hide();
-  }
+  fault_.ActionEnded(
+      hwnd_, font_ != nullptr ? font_ : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)),
+      touched, fault);
   if (form_.ended() && hwnd_ != nullptr) DestroyWindow(hwnd_);
 }
 
@@ -191,11 +198,9 @@ bool FormWindow::PreTranslate(MSG& msg) {
   HWND message = fault_.hwnd();
   bool in_form = msg.hwnd == hwnd_ || IsChild(hwnd_, msg.hwnd) != FALSE;
   bool in_message = message != nullptr && (msg.hwnd == message || IsChild(message, msg.hwnd));
+  if (in_form && TranslateAcceleratorW(hwnd_, shortcuts_, &msg) != FALSE) return true;
   if (msg.message == WM_KEYDOWN && (in_form || in_message) && !IsComboDropped(msg.hwnd)) {
-    if (msg.wParam == VK_ESCAPE && fault_.visible()) {
-      fault_.Hide();
-      return true;
-    }
+    if (msg.wParam == VK_ESCAPE && fault_.Escape()) return true;
     std::optional<Ctl> c = in_form ? ControlOf(GetFocus()) : std::nullopt;
     if (msg.wParam == VK_RETURN && in_form) {
       // Enter clicks a focused button and does nothing anywhere else.

@@ -2,8 +2,11 @@
 
 #include <commctrl.h>
 
+#include "form/values.h"
+#include "ui/common/geometry.h"
+#include "ui/common/keyboard.h"
 #include "ui/win32/control_ids.h"
-#include "ui/win32/face_rules.h"
+#include "ui/win32/sheet_commands.h"
 #include "ui/win32/wide.h"
 
 namespace selbrin::win32 {
@@ -28,7 +31,7 @@ ChildClass ClassOf(Kind kind) {
     case Kind::Label:
       return {L"STATIC", kStatic, 0};
     case Kind::Display:
-      return {L"STATIC", kStatic | SS_CENTERIMAGE | WS_BORDER, 0};
+      return {L"STATIC", SS_OWNERDRAW | WS_BORDER, 0};
     case Kind::TextBox:
       return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
     case Kind::ComboBox:
@@ -75,6 +78,7 @@ FormWindow::FormWindow(Form1& form, HINSTANCE instance) : form_(form) {
   CreateControls(instance);
   ApplyDpi(static_cast<int>(GetDpiForWindow(hwnd_)));
   CentreOnWorkArea();
+  shortcuts_ = CreateSheetShortcuts();
   form_.SetListener([this](Ctl c) { ShowControl(c); });
 }
 
@@ -86,6 +90,7 @@ FormWindow::~FormWindow() {
     DestroyWindow(hwnd_);
   }
   if (font_ != nullptr) DeleteObject(font_);
+  if (shortcuts_ != nullptr) DestroyAcceleratorTable(shortcuts_);
 }
 
 void FormWindow::Show(int show_command) {
@@ -94,7 +99,6 @@ void FormWindow::Show(int show_command) {
   SetFocus(control(Ctl::Text2));
 }
 
-// Created in tab order, which is the order Tab walks the child windows in.
 void FormWindow::AddTooltip(HWND w, std::string_view tip, HINSTANCE instance) {
   if (tooltips_ == nullptr) {
     tooltips_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
@@ -112,11 +116,20 @@ void FormWindow::AddTooltip(HWND w, std::string_view tip, HINSTANCE instance) {
   SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
+// The controls Tab reaches in tab order, which is the order Tab walks the
+// child windows in; each field's caption just before it, as screen readers
+// name a field by the label before it. Then every other caption and display.
 void FormWindow::CreateControls(HINSTANCE instance) {
-  for (Ctl c : face::TabOrder()) {
+  auto create = [&](Ctl c) {
+    if (c == Ctl::None || control(c) != nullptr) return;
     controls_[static_cast<std::size_t>(c)] = CreateControl(c, instance);
     ShowControl(c);
+  };
+  for (Ctl c : face::TabOrder()) {
+    create(Def(c).label);
+    create(c);
   }
+  for (std::size_t i = 0; i < kControlCount; ++i) create(static_cast<Ctl>(i));
   UpdateOptionTabStop();
 }
 
@@ -141,17 +154,17 @@ void FormWindow::ApplyDpi(int dpi) {
   HFONT font = CreateDialogFont(dpi);
   HFONT shown = font != nullptr ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   for (std::size_t i = 0; i < kControlCount; ++i) {
-    face::PixelRect r = face::ToPixels(kControls[i].geometry, scale);
-    int height = r.bottom - r.top;
+    face::PixelRect r = face::PlaceAt(kControls[i].geometry, scale);
+    int height = r.height;
     if (kControls[i].kind == Kind::ComboBox) height += face::ToPixels(kComboListTwips, scale);
     SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(shown), FALSE);
-    SetWindowPos(controls_[i], nullptr, r.left, r.top, r.right - r.left, height,
+    SetWindowPos(controls_[i], nullptr, r.left, r.top, r.width, height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
   }
   if (font_ != nullptr) DeleteObject(font_);
   font_ = font;
-  RECT client{0, 0, face::ToPixels(kFormClientArea.width, scale),
-              face::ToPixels(kFormClientArea.height, scale)};
+  face::PixelRect area = face::ClientAreaAt(scale);
+  RECT client{0, 0, area.width, area.height};
   AdjustWindowRectExForDpi(&client, kStyle, FALSE, kExStyle, static_cast<UINT>(dpi));
   SetWindowPos(hwnd_, nullptr, 0, 0, client.right - client.left, client.bottom - client.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -164,14 +177,16 @@ void FormWindow::CentreOnWorkArea() {
   GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &mi);
   RECT w{};
   GetWindowRect(hwnd_, &w);
-  int x = (mi.rcWork.left + mi.rcWork.right - (w.right - w.left)) / 2;
-  int y = (mi.rcWork.top + mi.rcWork.bottom - (w.bottom - w.top)) / 2;
-  SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const RECT& work = mi.rcWork;
+  face::PixelRect at =
+      face::CentreIn({work.left, work.top, work.right - work.left, work.bottom - work.top},
+                     w.right - w.left, w.bottom - w.top);
+  SetWindowPos(hwnd_, nullptr, at.left, at.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FormWindow::UpdateOptionTabStop() {
-  int stop = face::OptionTabStop(form_);
-  for (int i = 0; i < 8; ++i) {
+  int stop = face::OptionTabStop(SelectedProfile(form_));
+  for (int i = 0; i < kProfileCount; ++i) {
     HWND button = control(Option(i));
     if (button == nullptr) continue;  // still building
     LONG_PTR style = GetWindowLongPtrW(button, GWL_STYLE);
@@ -185,8 +200,10 @@ void FormWindow::ShowControl(Ctl c) {
   if (w == nullptr) return;  // still building
   const ControlDef& d = Def(c);
   switch (d.kind) {
-    case Kind::Label:
     case Kind::Display:
+      ShowDisplay(c);
+      break;
+    case Kind::Label:
     case Kind::TextBox:
       // Only a real change is written, so the caret stays where the user types.
       WriteText(w, form_.Text(c));

@@ -11,6 +11,10 @@
 //   BN_CLICKED (check box, command button) ──► Form1::Click
 //   BN_CLICKED or an arrow key (option button) ──► Form1::Select
 //   Form1 listener ──► ShowControl(c), guard up
+//   WM_CONTEXTMENU, Ctrl+Shift+C, Ctrl+P ──► reads the form, writes nothing
+//
+// A display field's window text is what a screen reader reads (caption, value
+// and unit); the window draws only the value in it.
 //
 // Each control's child-window id comes from its name (control_ids.h).
 #pragma once
@@ -23,6 +27,7 @@
 #include <string_view>
 
 #include "form/form1.h"
+#include "ui/common/commands.h"
 #include "ui/win32/fault_message.h"
 
 namespace selbrin::win32 {
@@ -64,6 +69,12 @@ class FormWindow {
   void ShowControl(Ctl c);
   void ShowCombo(Ctl c);
 
+  // Commands that only read the form, and the display fields (form_commands.cpp).
+  void OnContextMenu(LPARAM lp);
+  void RunSheetCommand(face::SheetCommand command);
+  void DrawDisplay(const DRAWITEMSTRUCT& item);
+  void ShowDisplay(Ctl c);
+
   // Input (form_input.cpp).
   void OnCommand(int id, int code);
   void OnEdited(Ctl c);
@@ -81,6 +92,7 @@ class FormWindow {
   bool writing_ = false;  // the binding is writing into a control
   HWND last_focus_ = nullptr;
   HWND tooltips_ = nullptr;
+  HACCEL shortcuts_ = nullptr;
   FaultMessage fault_;
 };
 

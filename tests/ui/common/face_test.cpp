@@ -127,6 +127,7 @@ TEST(CommandKeysTest, ShortcutsAreShownAndMatchedExactly) {
   for (const Row& row : rows) EXPECT_EQ(CommandForKeys(row.shift, row.letter), row.command);
   EXPECT_EQ(ShortcutText(kSheetCommands[0].keys), "Ctrl+Shift+C");
   EXPECT_EQ(ShortcutText(kSheetCommands[1].keys), "Ctrl+P");
+  EXPECT_EQ(ShortcutText(kSheetCommands[2].keys), "Ctrl+S");
 }
 
 }  // namespace

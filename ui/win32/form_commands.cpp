@@ -1,0 +1,82 @@
+// The window's commands that read the form and write nothing into it: the
+// context menus, the sheet's shortcuts, and the display fields, drawn by the
+// window so that their window text can be what a screen reader reads.
+#include <windows.h>
+// after windows.h, which it needs
+#include <shellapi.h>
+
+#include "sheet/fields.h"
+#include "ui/common/command_keys.h"
+#include "ui/common/reading.h"
+#include "ui/win32/form_window.h"
+#include "ui/win32/sheet_commands.h"
+#include "ui/win32/wide.h"
+
+namespace selbrin::win32 {
+
+// The menu of what is under the mouse: a display field's "Kopyala", or the
+// background's sheet commands anywhere else that has no menu of its own.
+// From the keyboard (no point) the menu opens at the focused control.
+void FormWindow::OnContextMenu(LPARAM lp) {
+  POINT at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+  HWND target = GetFocus();
+  if (lp == -1) {
+    RECT r{};
+    GetWindowRect(target != nullptr ? target : hwnd_, &r);
+    at = {r.left, r.bottom};
+  } else {
+    POINT client = at;
+    ScreenToClient(hwnd_, &client);
+    target = ChildWindowFromPointEx(hwnd_, client, CWP_SKIPINVISIBLE);
+  }
+  std::optional<Ctl> c = ControlOf(target);
+  bool display = c && Def(*c).kind == Kind::Display;
+  HMENU menu = display ? CreateDisplayMenu(!form_.Text(*c).empty()) : CreateFormMenu();
+  int chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd_, nullptr);
+  DestroyMenu(menu);
+  if (chosen == kCopyValueId && display) {
+    PutOnClipboard(hwnd_, form_.Text(*c));
+  } else if (std::optional<face::SheetCommand> command = SheetCommandOfId(chosen)) {
+    RunSheetCommand(*command);
+  }
+}
+
+void FormWindow::RunSheetCommand(face::SheetCommand command) {
+  if (command == face::SheetCommand::CopyResults) {
+    PutOnClipboard(hwnd_, sheet::ResultsText(form_));
+    return;
+  }
+  std::wstring path = PrintPagePath();
+  if (!WritePrintPage(path, form_, Today()) ||
+      reinterpret_cast<INT_PTR>(
+          ShellExecuteW(hwnd_, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL)) <= 32) {
+    MessageBoxW(hwnd_, Widen(face::kPrintFailedText).c_str(), Widen(face::kPrintTitle).c_str(),
+                MB_OK | MB_ICONWARNING);
+  }
+}
+
+// A display field: its value on the window colour, as a label would draw it.
+void FormWindow::DrawDisplay(const DRAWITEMSTRUCT& item) {
+  std::optional<Ctl> c = ControlOf(item.hwndItem);
+  if (!c) return;
+  HDC dc = item.hDC;
+  RECT r = item.rcItem;
+  FillRect(dc, &r, GetSysColorBrush(COLOR_WINDOW));
+  HGDIOBJ old =
+      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+  std::wstring value = Widen(form_.Text(*c));
+  DrawTextW(dc, value.c_str(), static_cast<int>(value.size()), &r,
+            DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  SelectObject(dc, old);
+}
+
+// The window text is what a screen reader reads: caption, value and unit.
+void FormWindow::ShowDisplay(Ctl c) {
+  HWND w = control(c);
+  WriteText(w, face::DisplayReading(c, form_.Text(c)));
+  InvalidateRect(w, nullptr, FALSE);
+}
+
+}  // namespace selbrin::win32

@@ -1,0 +1,124 @@
+#include "ui/win32/sheet_commands.h"
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include "ui/common/command_keys.h"
+#include "ui/common/reading.h"
+#include "ui/win32/wide.h"
+
+namespace selbrin::win32 {
+namespace {
+
+constexpr std::string_view kXmlDeclarationEnd = "?>\n";
+constexpr wchar_t kPrintPageName[] = L"selbrin-sheet.html";
+
+// The page at A4 without the browser's margins: the sheet has its own.
+constexpr std::string_view kPageHead =
+    "<!DOCTYPE html>\n<html lang=\"tr\">\n<head>\n<meta charset=\"utf-8\">\n"
+    "<title>Selbrin</title>\n<style>\n@page { size: A4 portrait; margin: 0; }\n"
+    "html, body { margin: 0; }\nsvg { display: block; width: 210mm; height: 297mm; }\n"
+    "</style>\n</head>\n<body>\n";
+constexpr std::string_view kPageTail =
+    "<script>window.addEventListener(\"load\", function () { window.print(); });</script>\n"
+    "</body>\n</html>\n";
+
+int IdOf(face::SheetCommand command) { return kFirstSheetCommandId + static_cast<int>(command); }
+
+std::string WithCrLf(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 16);
+  for (char ch : text) {
+    if (ch == '\n') out += '\r';
+    out += ch;
+  }
+  return out;
+}
+
+}  // namespace
+
+bool Offers(face::SheetCommand command) { return command != face::SheetCommand::SavePdf; }
+
+std::optional<face::SheetCommand> SheetCommandOfId(int id) {
+  for (const face::SheetCommandDef& def : face::kSheetCommands) {
+    if (Offers(def.command) && IdOf(def.command) == id) return def.command;
+  }
+  return std::nullopt;
+}
+
+HMENU CreateFormMenu() {
+  HMENU menu = CreatePopupMenu();
+  for (const face::SheetCommandDef& def : face::kSheetCommands) {
+    if (!Offers(def.command)) continue;
+    std::wstring text = Widen(std::string(def.caption) + "\t" + face::ShortcutText(def.keys));
+    AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(IdOf(def.command)), text.c_str());
+  }
+  return menu;
+}
+
+HMENU CreateDisplayMenu(bool has_value) {
+  HMENU menu = CreatePopupMenu();
+  AppendMenuW(menu, MF_STRING | (has_value ? MF_ENABLED : MF_GRAYED),
+              static_cast<UINT_PTR>(kCopyValueId), Widen(face::kCopyCommand).c_str());
+  return menu;
+}
+
+HACCEL CreateSheetShortcuts() {
+  std::vector<ACCEL> keys;
+  for (const face::SheetCommandDef& def : face::kSheetCommands) {
+    if (!Offers(def.command)) continue;
+    auto modifiers = static_cast<BYTE>(FVIRTKEY | FCONTROL | (def.keys.shift ? FSHIFT : 0));
+    keys.push_back(
+        {modifiers, static_cast<WORD>(def.keys.letter), static_cast<WORD>(IdOf(def.command))});
+  }
+  return CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
+}
+
+bool PutOnClipboard(HWND owner, std::string_view utf8) {
+  std::wstring text = Widen(WithCrLf(utf8));
+  std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  if (OpenClipboard(owner) == FALSE) return false;
+  EmptyClipboard();
+  bool put = false;
+  if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
+    std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+    GlobalUnlock(memory);
+    put = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+    if (!put) GlobalFree(memory);  // the clipboard owns it only once it took it
+  }
+  CloseClipboard();
+  return put;
+}
+
+std::string PrintPage(const Form1& form, const sheet::Date& date) {
+  std::string svg = sheet::SheetSvg(form, SELBRIN_VERSION_TEXT, date);
+  // An XML declaration has no place inside an HTML page.
+  std::size_t end = svg.find(kXmlDeclarationEnd);
+  if (svg.starts_with("<?xml") && end != std::string::npos) {
+    svg.erase(0, end + kXmlDeclarationEnd.size());
+  }
+  return std::string(kPageHead) + svg + std::string(kPageTail);
+}
+
+bool WritePrintPage(const std::wstring& path, const Form1& form, const sheet::Date& date) {
+  std::ofstream file(std::filesystem::path(path), std::ios::binary);
+  file << PrintPage(form, date);
+  file.close();
+  return static_cast<bool>(file);
+}
+
+std::wstring PrintPagePath() {
+  wchar_t folder[MAX_PATH + 1] = {};
+  DWORD length = GetTempPathW(MAX_PATH + 1, folder);
+  return std::wstring(folder, length) + kPrintPageName;
+}
+
+sheet::Date Today() {
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  return {now.wYear, now.wMonth, now.wDay};
+}
+
+}  // namespace selbrin::win32

@@ -1,0 +1,50 @@
+// The commands that read the form and write nothing into it: a display field's
+// "Kopyala", and on the form's background "Sonuçları kopyala" (the results as
+// text on the clipboard) and "Yazdır…" (the calculation sheet opened in the
+// default browser, which prints it, or saves it as PDF from its print dialog).
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "form/form1.h"
+#include "sheet/sheet.h"
+#include "ui/common/commands.h"
+#include "ui/win32/control_ids.h"
+
+namespace selbrin::win32 {
+
+// Menu and shortcut ids, past every control's id.
+inline constexpr int kCopyValueId = kFirstControlId + kControlCount;
+inline constexpr int kFirstSheetCommandId = kCopyValueId + 1;
+
+// The sheet commands this face offers: all but the PDF, which the browser's
+// print dialog writes.
+bool Offers(face::SheetCommand command);
+std::optional<face::SheetCommand> SheetCommandOfId(int id);
+
+// The form background's menu, each command with its shortcut.
+HMENU CreateFormMenu();
+// A display field's menu: "Kopyala", greyed when the field is empty.
+HMENU CreateDisplayMenu(bool has_value);
+// Ctrl+Shift+C and Ctrl+P as WM_COMMAND with the command's id.
+HACCEL CreateSheetShortcuts();
+
+// Puts `utf8` on the clipboard as Unicode text, lines ending in CR LF as
+// Windows programs expect; false when the clipboard could not be had.
+bool PutOnClipboard(HWND owner, std::string_view utf8);
+
+// The page the browser opens: the sheet of `form` on an A4 page, and a script
+// that opens the print dialog once the page has loaded.
+std::string PrintPage(const Form1& form, const sheet::Date& date);
+// Writes PrintPage to `path`; false when it cannot be written.
+bool WritePrintPage(const std::wstring& path, const Form1& form, const sheet::Date& date);
+// Where "Yazdır…" writes the page: the user's temporary folder.
+std::wstring PrintPagePath();
+
+sheet::Date Today();
+
+}  // namespace selbrin::win32
