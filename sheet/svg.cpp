@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "form/form1.h"
+#include "form/text_edit.h"
 #include "runtime/std_fallback.h"
 
 namespace selbrin::sheet {
@@ -15,23 +16,9 @@ constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
 // The length of the well-formed UTF-8 character that starts at `i`, whose code
 // point XML allows; 0 when there is none.
 std::size_t XmlCharLength(std::string_view s, std::size_t i) {
-  auto c = static_cast<unsigned char>(s[i]);
-  std::size_t len = c < 0x80           ? 1
-                    : (c >> 5) == 0x6  ? 2
-                    : (c >> 4) == 0xE  ? 3
-                    : (c >> 3) == 0x1E ? 4
-                                       : 0;
-  if (len == 0 || i + len > s.size()) return 0;
-  unsigned int cp = len == 1 ? c : len == 2 ? (c & 0x1FU) : len == 3 ? (c & 0x0FU) : (c & 0x07U);
-  for (std::size_t k = 1; k < len; ++k) {
-    auto cc = static_cast<unsigned char>(s[i + k]);
-    if ((cc & 0xC0U) != 0x80U) return 0;
-    cp = (cp << 6) | (cc & 0x3FU);
-  }
-  static constexpr std::array<unsigned int, 5> kMin{0, 0, 0x80, 0x800, 0x10000};
-  bool allowed = cp >= kMin[len] && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF) &&
-                 cp != 0xFFFE && cp != 0xFFFF;
-  return allowed ? len : 0;
+  std::optional<Utf8Char> c = DecodeChar(s, i);
+  if (!c || c->code_point == 0xFFFE || c->code_point == 0xFFFF) return 0;
+  return c->length;
 }
 
 }  // namespace

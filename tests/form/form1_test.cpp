@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "form/form1.h"
+#include "form/text_edit.h"
 #include "runtime/num.h"
 #include "runtime/std_fallback.h"
 
@@ -198,6 +199,30 @@ TEST(CutToChars, CountsCodePoints) {
   EXPECT_EQ(CutToChars("12", 5), "12");
   EXPECT_EQ(CutToChars("ağırhizmet", 5), "ağırh");
   EXPECT_EQ(CutToChars("\x80\x80\x80", 1), "\x80\x80\x80");  // stray bytes stay with their lead
+}
+
+TEST(DecodeChar, TakesOnlyWellFormedCharacters) {
+  struct Row {
+    const char* text;
+    std::optional<char32_t> code_point;  // empty: not a character
+  };
+  const Row rows[] = {
+      {"A", U'A'},
+      {"\xC4\x9F", U'\u011F'},              // ğ
+      {"\xF0\x9F\x98\x80", U'\U0001F600'},  // four bytes
+      {"\xC0\xAF", std::nullopt},           // overlong '/'
+      {"\xED\xA0\x80", std::nullopt},       // a surrogate
+      {"\xF4\x90\x80\x80", std::nullopt},   // beyond U+10FFFF
+      {"\xC4", std::nullopt},               // cut short
+      {"\x80", std::nullopt},               // a stray continuation byte
+  };
+  for (const Row& row : rows) {
+    std::optional<Utf8Char> c = DecodeChar(row.text, 0);
+    EXPECT_EQ(c ? std::optional(c->code_point) : std::nullopt, row.code_point) << row.text;
+    if (c) {
+      EXPECT_EQ(c->length, std::string_view(row.text).size());
+    }
+  }
 }
 
 // One row per kind of edit of a five-character box.

@@ -7,21 +7,12 @@
 #include <vector>
 
 #include "form/form1.h"
+#include "tests/support/drives.h"
 
 namespace selbrin {
 namespace {
 
 using Step = std::function<void(Form1&)>;
-
-void Calculated(Form1& f) {
-  f.Pick(Ctl::Combo1, 5);  // 30 kW
-  f.Edit(Ctl::Text2, "4000");
-  f.Edit(Ctl::Combo2, "224");
-  f.Edit(Ctl::Combo3, "165");
-  f.Edit(Ctl::Text10, "500");
-  f.Edit(Ctl::Text5, "3");
-  f.Click(Ctl::Command1);
-}
 
 struct Row {
   std::string name;
@@ -33,17 +24,27 @@ TEST(ResultsOutdated, FollowsUserChangesAndCompletedCalculations) {
   const std::vector<Row> rows = {
       {"start-up", {}, false},
       {"a picked motor", {[](Form1& f) { f.Pick(Ctl::Combo1, 5); }}, true},
-      {"Hesapla", {Calculated}, false},
-      {"belts typed after it", {Calculated, [](Form1& f) { f.Edit(Ctl::Text5, "4"); }}, true},
-      {"the same text again", {Calculated, [](Form1& f) { f.Edit(Ctl::Text10, "500"); }}, false},
-      {"a result overtyped", {Calculated, [](Form1& f) { f.Edit(Ctl::Text13, "1"); }}, true},
-      {"heavy duty ticked (calculates)",
-       {Calculated, [](Form1& f) { f.Click(Ctl::chkC2); }},
+      {"Hesapla", {testing::EnterFirstDrive}, false},
+      {"belts typed after it",
+       {testing::EnterFirstDrive, [](Form1& f) { f.Edit(Ctl::Text5, "4"); }},
+       true},
+      {"the same text again",
+       {testing::EnterFirstDrive, [](Form1& f) { f.Edit(Ctl::Text10, "500"); }},
        false},
-      {"a profile selected (calculates)", {Calculated, [](Form1& f) { f.Select(2); }}, false},
-      {"4-pole ticked", {Calculated, [](Form1& f) { f.Click(Ctl::chk4kutup); }}, true},
+      {"a result overtyped",
+       {testing::EnterFirstDrive, [](Form1& f) { f.Edit(Ctl::Text13, "1"); }},
+       true},
+      {"heavy duty ticked (calculates)",
+       {testing::EnterFirstDrive, [](Form1& f) { f.Click(Ctl::chkC2); }},
+       false},
+      {"a profile selected (calculates)",
+       {testing::EnterFirstDrive, [](Form1& f) { f.Select(2); }},
+       false},
+      {"4-pole ticked",
+       {testing::EnterFirstDrive, [](Form1& f) { f.Click(Ctl::chk4kutup); }},
+       true},
       {"Hesapla cut short by a fault",
-       {Calculated,
+       {testing::EnterFirstDrive,
         [](Form1& f) {
           f.Edit(Ctl::Combo2, "");
           f.Edit(Ctl::Combo3, "600");

@@ -14,24 +14,13 @@
 #include "runtime/std_fallback.h"
 #include "sheet/fields.h"
 #include "sheet/sheet.h"
+#include "tests/support/drives.h"
 
 namespace selbrin::sheet {
 namespace {
 
 // The date SOURCE_DATE_EPOCH=1700000000 gives, as in the runner's test.
 constexpr Date kDate{2023, 11, 14};
-
-// The first drive as a user enters it.
-void FirstDrive(Form1& f) {
-  f.Pick(Ctl::Combo1, 5);  // 30 kW
-  f.Edit(Ctl::Text2, "4000");
-  f.Edit(Ctl::Combo2, "224");
-  f.Edit(Ctl::Combo3, "165");
-  f.Edit(Ctl::Text10, "500");
-  f.Select(6);
-  f.Edit(Ctl::Text5, "3");
-  f.Click(Ctl::Command1);
-}
 
 // The second drive's speed ratio (1.60 at 3000 rpm) has no catalogue motor, so
 // its inputs are written as the coupling would have left them.
@@ -71,7 +60,7 @@ void Compare(const std::string& actual, const std::string& name) {
 
 TEST(Sheet, FirstWorkedDriveAsTextAndPage) {
   Form1 form;
-  FirstDrive(form);
+  testing::EnterFirstDrive(form);
   Compare(ResultsText(form), "drive-example1.txt");
   Compare(SheetSvg(form, "1.00", kDate), "drive-example1.svg");
 }
@@ -106,7 +95,7 @@ double DistanceToStrand(const std::string& svg, const std::string& strand, doubl
 
 TEST(Sheet, DrawsTheFirstDriveToScaleWithTangentStrands) {
   Form1 form;
-  FirstDrive(form);
+  testing::EnterFirstDrive(form);
   std::string svg = SheetSvg(form, "1.00", kDate);
   ASSERT_NE(svg.find("Ölçek 1:5"), std::string::npos);
   double mx = Attr(svg, "motor-pulley", "cx"), my = Attr(svg, "motor-pulley", "cy");
@@ -133,7 +122,7 @@ TEST(Sheet, DrawsTheFirstDriveToScaleWithTangentStrands) {
 
 TEST(Sheet, ReadsTheFormAndChangesNothing) {
   Form1 form;
-  FirstDrive(form);
+  testing::EnterFirstDrive(form);
   form.Edit(Ctl::Text5, "4");
   std::string before = ResultsText(form);
   (void)SheetSvg(form, "1.00", kDate);

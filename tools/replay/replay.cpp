@@ -26,21 +26,9 @@ constexpr std::array kStateOrder{
 bool IsValidUtf8(std::string_view s) {
   std::size_t i = 0;
   while (i < s.size()) {
-    auto c = static_cast<unsigned char>(s[i]);
-    std::size_t len = c < 0x80           ? 1
-                      : (c >> 5) == 0x6  ? 2
-                      : (c >> 4) == 0xE  ? 3
-                      : (c >> 3) == 0x1E ? 4
-                                         : 0;
-    if (len == 0 || i + len > s.size()) return false;
-    unsigned int cp = len == 1 ? c : len == 2 ? (c & 0x1FU) : len == 3 ? (c & 0x0FU) : (c & 0x07U);
-    for (std::size_t k = 1; k < len; ++k) {
-      if (StartsChar(s, i + k)) return false;  // a continuation byte is missing
-      cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3FU);
-    }
-    static constexpr std::array<unsigned int, 5> kMin{0, 0, 0x80, 0x800, 0x10000};
-    if (cp < kMin[len] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
-    i += len;
+    std::optional<Utf8Char> c = DecodeChar(s, i);
+    if (!c) return false;
+    i += c->length;
   }
   return true;
 }

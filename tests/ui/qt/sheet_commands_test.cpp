@@ -9,25 +9,11 @@
 
 #include "form/form1.h"
 #include "sheet/fields.h"
+#include "tests/support/drives.h"
 #include "ui/qt/form_window.h"
 #include "ui/qt/sheet_commands.h"
 
 namespace selbrin::ui {
-namespace {
-
-// The first worked drive, entered as a user does.
-void FirstDrive(Form1& f) {
-  f.Pick(Ctl::Combo1, 5);  // 30 kW
-  f.Edit(Ctl::Text2, "4000");
-  f.Edit(Ctl::Combo2, "224");
-  f.Edit(Ctl::Combo3, "165");
-  f.Edit(Ctl::Text10, "500");
-  f.Select(6);
-  f.Edit(Ctl::Text5, "3");
-  f.Click(Ctl::Command1);
-}
-
-}  // namespace
 
 class SheetCommandsTest : public QObject {
   Q_OBJECT
@@ -36,7 +22,7 @@ class SheetCommandsTest : public QObject {
   void CtrlShiftCPutsTheResultsTextOnTheClipboard() {
     // State: the first worked drive calculated, the cursor in Text2.
     Form1 form;
-    FirstDrive(form);
+    testing::EnterFirstDrive(form);
     Form1Window window(form);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -66,7 +52,7 @@ class SheetCommandsTest : public QObject {
     if (pdftotext.isEmpty()) QSKIP("pdftotext is not installed");
     // State: the first worked drive calculated.
     Form1 form;
-    FirstDrive(form);
+    testing::EnterFirstDrive(form);
     Form1Window window(form);
     auto* commands = window.findChild<SheetCommands*>(QStringLiteral("sheetCommands"));
     QVERIFY(commands != nullptr);
