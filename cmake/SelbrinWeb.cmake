@@ -10,9 +10,11 @@ find_program(SELBRIN_NODE NAMES node nodejs REQUIRED)
 set(CMAKE_CROSSCOMPILING_EMULATOR "${SELBRIN_NODE};--no-experimental-fetch")
 
 # A command-line program run by node: it reads and writes the real files and
-# streams, and flushes them when main returns.
+# streams and sees node's environment, and flushes its files when main returns.
 function(selbrin_node_program TARGET)
-  target_link_options(${TARGET} PRIVATE -sNODERAWFS=1 -sEXIT_RUNTIME=1 -sALLOW_MEMORY_GROWTH=1)
+  target_link_options(${TARGET} PRIVATE -sNODERAWFS=1 -sEXIT_RUNTIME=1 -sALLOW_MEMORY_GROWTH=1
+                      --pre-js ${CMAKE_SOURCE_DIR}/cmake/node-env.js)
+  set_property(TARGET ${TARGET} APPEND PROPERTY LINK_DEPENDS ${CMAKE_SOURCE_DIR}/cmake/node-env.js)
 endfunction()
 
 # What the scenario check calls as the runner: a script that starts it under node.
