@@ -102,6 +102,8 @@ std::string ModelState(const Form1& form) {
 }
 
 class WindowTest : public testing::Test {
+  friend class RandomUser;  // acts through the same controls
+
  protected:
   WindowTest() : window_(form_, GetModuleHandleW(nullptr)) {
     window_.Show(SW_SHOW);
@@ -256,59 +258,81 @@ TEST_F(WindowTest, AFaultLeavesTheFocusWhereItWas) {
   EXPECT_FALSE(window_.faultMessage().visible());
 }
 
+// A user acting at random through the window's controls, who does the same to a
+// second model directly.
+class RandomUser {
+ public:
+  RandomUser(WindowTest& test, Form1& window_model, Form1& reference)
+      : test_(test), form_(window_model), reference_(reference) {}
+
+  // One action; returns what it was, for the failure message.
+  std::string Act() {
+    switch (Pick(5)) {
+      case 0:
+        return TypeOneKey();
+      case 1: {
+        Ctl c = kCombos[Pick(3)];
+        int item = Pick(static_cast<int>(form_.Items(c).size()));
+        test_.PickFromList(c, item);
+        reference_.Pick(c, item);
+        return "pick in " + WidgetName(c);
+      }
+      case 2: {
+        Ctl c = kButtons[Pick(4)];
+        test_.Click(c);
+        reference_.Click(c);
+        return "click " + WidgetName(c);
+      }
+      case 3: {
+        int i = Pick(kProfileCount);
+        test_.Click(Option(i));
+        reference_.Select(i);
+        return "click Option1_" + std::to_string(i);
+      }
+      default:
+        return ArrowRight();
+    }
+  }
+
+ private:
+  static constexpr Ctl kBoxes[] = {Ctl::Text2,  Ctl::Text5,  Ctl::Text9,
+                                   Ctl::Text10, Ctl::Text11, Ctl::Combo2};
+  static constexpr Ctl kCombos[] = {Ctl::Combo1, Ctl::Combo2, Ctl::Combo3};
+  static constexpr Ctl kButtons[] = {Ctl::chkKompakt, Ctl::chk4kutup, Ctl::chkC2, Ctl::Command1};
+  static constexpr std::string_view kKeys = "0123456789012345.,e-\b\b";
+
+  int Pick(int n) { return static_cast<int>(random_() % static_cast<unsigned>(n)); }
+
+  std::string TypeOneKey() {
+    Ctl c = kBoxes[Pick(6)];
+    char ch = kKeys[static_cast<std::size_t>(Pick(static_cast<int>(kKeys.size())))];
+    test_.Type(c, std::string(1, ch));
+    std::string t = reference_.Text(c);
+    reference_.Edit(c, ch == '\b' ? CutToChars(t, std::max(CountChars(t) - 1, 0)) : t + ch);
+    return "type into " + WidgetName(c);
+  }
+
+  std::string ArrowRight() {
+    int from = face::OptionTabStop(SelectedProfile(form_));
+    test_.Key(test_.Control(Option(from)), VK_RIGHT);
+    reference_.Select(face::OptionAfterArrow(from, face::Arrow::Right));
+    return "arrow from Option1_" + std::to_string(from);
+  }
+
+  WindowTest& test_;
+  Form1& form_;
+  Form1& reference_;
+  std::mt19937 random_{20240607};
+};
+
 // State: the start.  Action: a few hundred random user actions through the
 // controls, and the same actions on a second model.
 // Expected: after each, the window equals its model and its model the second.
 TEST_F(WindowTest, RandomActionsKeepTheWindowEqualToTheModel) {
   Form1 reference;
-  std::mt19937 random(20240607);
-  auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
-  const Ctl boxes[] = {Ctl::Text2, Ctl::Text5, Ctl::Text9, Ctl::Text10, Ctl::Text11, Ctl::Combo2};
-  const Ctl combos[] = {Ctl::Combo1, Ctl::Combo2, Ctl::Combo3};
-  const Ctl buttons[] = {Ctl::chkKompakt, Ctl::chk4kutup, Ctl::chkC2, Ctl::Command1};
-  const std::string keys = "0123456789012345.,e-\b\b";
+  RandomUser user(*this, form_, reference);
   for (int step = 0; step < 300; ++step) {
-    std::string what;
-    switch (pick(5)) {
-      case 0: {
-        Ctl c = boxes[pick(6)];
-        char ch = keys[static_cast<std::size_t>(pick(static_cast<int>(keys.size())))];
-        Type(c, std::string(1, ch));
-        std::string t = reference.Text(c);
-        reference.Edit(c, ch == '\b' ? CutToChars(t, std::max(CountChars(t) - 1, 0)) : t + ch);
-        what = "type into " + WidgetName(c);
-        break;
-      }
-      case 1: {
-        Ctl c = combos[pick(3)];
-        int item = pick(static_cast<int>(form_.Items(c).size()));
-        PickFromList(c, item);
-        reference.Pick(c, item);
-        what = "pick in " + WidgetName(c);
-        break;
-      }
-      case 2: {
-        Ctl c = buttons[pick(4)];
-        Click(c);
-        reference.Click(c);
-        what = "click " + WidgetName(c);
-        break;
-      }
-      case 3: {
-        int i = pick(8);
-        Click(Option(i));
-        reference.Select(i);
-        what = "click Option1_" + std::to_string(i);
-        break;
-      }
-      default: {
-        int from = face::OptionTabStop(SelectedProfile(form_));
-        Key(Control(Option(from)), VK_RIGHT);
-        reference.Select(face::OptionAfterArrow(from, face::Arrow::Right));
-        what = "arrow from Option1_" + std::to_string(from);
-        break;
-      }
-    }
+    std::string what = user.Act();
     ASSERT_EQ(MismatchWithModel(window_, form_), "") << "step " << step << ": " << what;
     ASSERT_EQ(ModelState(form_), ModelState(reference)) << "step " << step << ": " << what;
   }
