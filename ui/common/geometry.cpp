@@ -23,6 +23,38 @@ int CentredStart(int start, int room, int size) {
   return size >= room ? start : start + (room - size) / 2;
 }
 
+// The part of `a` that `b` covers; `a` itself when they do not meet.
+PixelRect Overlap(const PixelRect& a, const PixelRect& b) {
+  int left = std::max(a.left, b.left);
+  int top = std::max(a.top, b.top);
+  int right = std::min(a.left + a.width, b.left + b.width);
+  int bottom = std::min(a.top + a.height, b.top + b.height);
+  if (right <= left || bottom <= top) return a;
+  return {left, top, right - left, bottom - top};
+}
+
+// Whether `r` reaches into the rows from `top` to `top + height`.
+bool CrossesRows(const PixelRect& r, int top, int height) {
+  return r.top < top + height && top < r.top + r.height;
+}
+
+// A corner of the visible `form` for the message, clear of the acted-on row.
+PixelRect InsideForm(const PixelRect& form, int width, int height,
+                     const std::optional<PixelRect>& acted_on) {
+  int right = form.left + form.width - width;
+  int bottom = form.top + form.height - height;
+  const PixelRect corners[] = {
+      {right, bottom, width, height},
+      {form.left, bottom, width, height},
+      {right, form.top, width, height},
+      {form.left, form.top, width, height},
+  };
+  for (const PixelRect& r : corners) {
+    if (!acted_on || !CrossesRows(r, acted_on->top, acted_on->height)) return r;
+  }
+  return corners[0];
+}
+
 }  // namespace
 
 int ToPixels(int twips, double scale) {
@@ -47,19 +79,20 @@ PixelRect CentreIn(const PixelRect& available, int width, int height) {
           CentredStart(available.top, available.height, height), width, height};
 }
 
-PixelRect PlaceBeside(const PixelRect& frame, const PixelRect& available, int width, int height) {
+PixelRect PlaceBeside(const PixelRect& frame, const PixelRect& available, int width, int height,
+                      const std::optional<PixelRect>& acted_on) {
   int right = frame.left + frame.width;
   int bottom = frame.top + frame.height;
-  const PixelRect candidates[] = {
+  const PixelRect beside[] = {
       {right + kGap, frame.top, width, height},
       {frame.left - kGap - width, frame.top, width, height},
       {frame.left, bottom + kGap, width, height},
       {frame.left, frame.top - kGap - height, width, height},
   };
-  for (const PixelRect& r : candidates) {
+  for (const PixelRect& r : beside) {
     if (Inside(available, r)) return r;
   }
-  return {right - width, bottom - height, width, height};
+  return InsideForm(Overlap(frame, available), width, height, acted_on);
 }
 
 }  // namespace selbrin::face

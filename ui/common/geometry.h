@@ -4,6 +4,8 @@
 // control at it.
 #pragma once
 
+#include <optional>
+
 #include "form/controls.h"
 
 namespace selbrin::face {
@@ -34,7 +36,11 @@ PixelRect CentreIn(const PixelRect& available, int width, int height);
 
 // Where the fault message of `width` x `height` goes: beside the form's
 // `frame`, right of it, else left, else below, else above, so it hides none of
-// the form; inside the form's bottom-right corner when the screen has no room.
-PixelRect PlaceBeside(const PixelRect& frame, const PixelRect& available, int width, int height);
+// the form. When the screen has no room beside it, the message goes into a
+// corner of the form on screen that leaves the row of `acted_on` (the screen
+// rectangle of the control the user acted on: the field and the results beside
+// it) clear: bottom-right, else bottom-left, top-right, top-left.
+PixelRect PlaceBeside(const PixelRect& frame, const PixelRect& available, int width, int height,
+                      const std::optional<PixelRect>& acted_on = std::nullopt);
 
 }  // namespace selbrin::face

@@ -14,6 +14,7 @@ FaultBox::FaultBox(QWidget* form) : QObject(form), form_(form) {}
 
 void FaultBox::ActionEnded(Ctl acted_on, std::optional<FaultKind> fault) {
   state_.ActionEnded(acted_on, fault);
+  if (fault) acted_on_ = acted_on;
   Show();
 }
 
@@ -55,9 +56,14 @@ void FaultBox::PlaceBesideForm() {
   QRect f = form_->frameGeometry();
   QRect a = screen->availableGeometry();
   QSize size = box_->frameGeometry().size();
+  std::optional<face::PixelRect> field;
+  if (const auto* w = form_->findChild<const QWidget*>(WidgetName(acted_on_))) {
+    QPoint at = w->mapToGlobal(QPoint(0, 0));
+    field = face::PixelRect{at.x(), at.y(), w->width(), w->height()};
+  }
   face::PixelRect r =
       face::PlaceBeside({f.x(), f.y(), f.width(), f.height()},
-                        {a.x(), a.y(), a.width(), a.height()}, size.width(), size.height());
+                        {a.x(), a.y(), a.width(), a.height()}, size.width(), size.height(), field);
   box_->move(r.left, r.top);
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/common/geometry.h"
+#include "ui/win32/control_ids.h"
 #include "ui/win32/wide.h"
 
 namespace selbrin::win32 {
@@ -43,14 +44,20 @@ face::PixelRect PixelRectOf(const RECT& r) {
   return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
-// Beside the form, so that it hides none of it, inside the work area.
-POINT PlaceBeside(HWND form, SIZE size) {
+// Beside the form, so that it hides none of it, inside the work area; on a
+// screen without room, clear of the row of the control acted on.
+POINT PlaceBeside(HWND form, SIZE size, Ctl acted_on) {
   RECT f{};
   GetWindowRect(form, &f);
   MONITORINFO mi{};
   mi.cbSize = sizeof mi;
   GetMonitorInfoW(MonitorFromWindow(form, MONITOR_DEFAULTTOPRIMARY), &mi);
-  face::PixelRect at = face::PlaceBeside(PixelRectOf(f), PixelRectOf(mi.rcWork), size.cx, size.cy);
+  std::optional<face::PixelRect> field;
+  RECT c{};
+  HWND control = acted_on == Ctl::None ? nullptr : GetDlgItem(form, win32::ControlId(acted_on));
+  if (control != nullptr && GetWindowRect(control, &c)) field = PixelRectOf(c);
+  face::PixelRect at =
+      face::PlaceBeside(PixelRectOf(f), PixelRectOf(mi.rcWork), size.cx, size.cy, field);
   return {at.left, at.top};
 }
 
@@ -119,13 +126,14 @@ void FaultMessage::Arrange(HWND form, HFONT font) {
   RECT r{0, 0, width, height};
   AdjustWindowRectEx(&r, WS_POPUP | WS_CAPTION | WS_SYSMENU, FALSE, WS_EX_DLGMODALFRAME);
   SIZE size{r.right - r.left, r.bottom - r.top};
-  POINT at = PlaceBeside(form, size);
+  POINT at = PlaceBeside(form, size, acted_on_);
   SetWindowPos(hwnd_, HWND_TOP, at.x, at.y, size.cx, size.cy, SWP_NOACTIVATE);
 }
 
 void FaultMessage::ActionEnded(HWND form, HFONT font, Ctl acted_on,
                                std::optional<FaultKind> fault) {
   rules_.ActionEnded(acted_on, fault);
+  if (fault) acted_on_ = acted_on;
   Draw(form, font);
 }
 

@@ -77,6 +77,16 @@ TEST(GeometryTest, TheFaultMessageStandsBesideTheForm) {
   EXPECT_EQ(PlaceBeside({1000, 200, 270, 350}, area, 200, 100), (PixelRect{792, 200, 200, 100}));
   EXPECT_EQ(PlaceBeside({0, 0, 1280, 600}, area, 200, 100), (PixelRect{0, 608, 200, 100}));
   EXPECT_EQ(PlaceBeside({0, 0, 1280, 800}, area, 200, 100), (PixelRect{1080, 700, 200, 100}));
+  // No room beside: a corner that leaves the acted-on field's row clear.
+  const PixelRect low_field{100, 720, 80, 24};
+  EXPECT_EQ(PlaceBeside({0, 0, 1280, 800}, area, 200, 100, low_field),
+            (PixelRect{1080, 0, 200, 100}));
+  const PixelRect high_field{100, 40, 80, 24};
+  EXPECT_EQ(PlaceBeside({0, 0, 1280, 800}, area, 200, 100, high_field),
+            (PixelRect{1080, 700, 200, 100}));
+  // A form larger than the screen: the corner of the part on screen.
+  EXPECT_EQ(PlaceBeside({-10, -20, 1400, 900}, area, 200, 100, low_field),
+            (PixelRect{1080, 0, 200, 100}));
 }
 
 TEST(KeyboardTest, ArrowsMoveThroughTheOptionGroupAndWrapAround) {
