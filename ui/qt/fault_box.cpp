@@ -1,14 +1,22 @@
 #include "ui/qt/fault_box.h"
 
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpacerItem>
 
 #include "ui/common/geometry.h"
 #include "ui/qt/widgets.h"
 
 namespace selbrin::ui {
+namespace {
+
+// Room for the buttons and margins of a window manager's title bar.
+constexpr int kTitleBarButtons = 96;
+
+}  // namespace
 
 FaultBox::FaultBox(QWidget* form) : QObject(form), form_(form) {}
 
@@ -25,8 +33,9 @@ bool FaultBox::Escape() {
 }
 
 void FaultBox::Create() {
-  box_ = new QMessageBox(QMessageBox::Warning, ToQt(face::kFaultTitle), QString(),
-                         QMessageBox::NoButton, form_);
+  box_ = new QMessageBox(
+      QMessageBox::Warning, ToQt(face::kFaultTitle), QString(), QMessageBox::NoButton, form_,
+      Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   box_->addButton(ToQt(face::kFaultButton), QMessageBox::AcceptRole);
   box_->setObjectName(QStringLiteral("faultMessage"));
   box_->setWindowModality(Qt::NonModal);
@@ -34,6 +43,17 @@ void FaultBox::Create() {
   box_->setAttribute(Qt::WA_ShowWithoutActivating);
   box_->setWindowFlag(Qt::WindowDoesNotAcceptFocus);
   connect(box_, &QMessageBox::finished, this, [this] { state_.Dismiss(); });
+  KeepTitleWhole();
+}
+
+// A short text makes a narrow box, whose title bar would cut the title. A
+// message box sizes itself from its layout, so the room goes in as a spacer.
+void FaultBox::KeepTitleWhole() {
+  auto* grid = qobject_cast<QGridLayout*>(box_->layout());
+  if (grid == nullptr) return;
+  int width = box_->fontMetrics().horizontalAdvance(ToQt(face::kFaultTitle)) + kTitleBarButtons;
+  grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
+                grid->rowCount(), 0, 1, grid->columnCount());
 }
 
 void FaultBox::Show() {

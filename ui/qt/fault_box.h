@@ -33,6 +33,7 @@ class FaultBox : public QObject {
 
  private:
   void Create();
+  void KeepTitleWhole();
   void Show();
   void PlaceBesideForm();
 

@@ -44,6 +44,12 @@ class FaultTest : public WindowTest {
     QVERIFY(message != nullptr);
     QTRY_VERIFY(message->isVisible());
     QCOMPARE(message->text(), QStringLiteral("Vida Deviri: Sıfıra bölme"));
+    // The box is wide enough for its whole title beside the title bar's buttons,
+    // and offers no minimise or maximise.
+    QVERIFY(message->width() >
+            message->fontMetrics().horizontalAdvance(message->windowTitle()) + 64);
+    QVERIFY(
+        !(message->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     QCOMPARE(QApplication::focusWidget(), text2);
     QCOMPARE(QApplication::activeWindow(), &window);
     // Writes before the fault are kept; the step after it did not run.
