@@ -47,10 +47,10 @@ test-asan:
 # A bounded, repeatable run of the session fuzzer (clang; skipped where clang is
 # missing): a fixed seed and a corpus made afresh from the checked-in seeds.
 test-fuzz:
-	@JOBS=$(JOBS) FUZZ_SEED=1 fuzz/run.sh 60
+	@JOBS=$(JOBS) FUZZ_SEED=1 SELBRIN_WERROR=$(WERROR) fuzz/run.sh 300
 
 fuzz: deps
-	@JOBS=$(JOBS) fuzz/run.sh $(FUZZ_SECONDS)
+	@JOBS=$(JOBS) SELBRIN_WERROR=$(WERROR) fuzz/run.sh $(FUZZ_SECONDS)
 
 # The Windows build: MinGW-w64 cross compiler, tests under Wine (scripts/windows-test.sh).
 build-windows:

@@ -5,9 +5,11 @@
 # The corpus lives in build-fuzz/corpus and grows from run to run; every run
 # also starts from the scenarios of tests/scenarios/ and the sessions of
 # fuzz/seeds/. With FUZZ_SEED=N (as `make test` runs it) the run is repeatable:
-# libFuzzer's random seed is N and the corpus is made afresh from those seeds
-# alone, in build-fuzz/corpus-seed-N, so the same inputs are tried in the same
-# order (how far a run gets in SECONDS still depends on the machine). A session that breaks the form is saved under build-fuzz/found/;
+# libFuzzer's random seed is N, the corpus is made afresh from those seeds alone,
+# in build-fuzz/corpus-seed-N, and the run stops after FUZZ_RUNS sessions (6000
+# by default, about 45 s here), so every machine tries the same sessions;
+# SECONDS is then only a ceiling. SELBRIN_WERROR=ON builds with warnings as
+# errors, as CI does. A session that breaks the form is saved under build-fuzz/found/;
 # it is a script, so `build/bin/selbrin-replay FILE` plays it again, and
 # `build-fuzz/bin/selbrin-fuzz FILE` shows what broke.
 set -euo pipefail
@@ -18,7 +20,11 @@ if ! command -v clang++ >/dev/null; then
   echo "fuzz: clang++ is not installed; the session fuzzer is skipped"
   exit 0
 fi
-[ build-fuzz/CMakeCache.txt -nt CMakePresets.json ] || cmake --preset fuzz >/dev/null
+werror=${SELBRIN_WERROR:-OFF}
+if ! [ build-fuzz/CMakeCache.txt -nt CMakePresets.json ] ||
+  ! grep -qx "SELBRIN_WERROR:BOOL=$werror" build-fuzz/CMakeCache.txt; then
+  cmake --preset fuzz -DSELBRIN_WERROR="$werror" >/dev/null
+fi
 cmake --build --preset fuzz -j "${JOBS:-2}"
 
 corpus=build-fuzz/corpus
@@ -26,13 +32,13 @@ seed_options=()
 if [ -n "${FUZZ_SEED:-}" ]; then
   corpus=build-fuzz/corpus-seed-$FUZZ_SEED
   rm -rf "$corpus"
-  seed_options=(-seed="$FUZZ_SEED")
+  seed_options=(-seed="$FUZZ_SEED" -runs="${FUZZ_RUNS:-6000}")
 fi
 rm -rf build-fuzz/seeds
 mkdir -p "$corpus" build-fuzz/seeds build-fuzz/found
 cp tests/scenarios/*.txt fuzz/seeds/*.txt build-fuzz/seeds/
 
-echo "fuzz: playing random sessions for ${seconds} s${FUZZ_SEED:+, seed $FUZZ_SEED} (log: build-fuzz/fuzz.log)"
+echo "fuzz: playing random sessions for ${seconds} s at most${FUZZ_SEED:+, seed $FUZZ_SEED, ${FUZZ_RUNS:-6000} sessions} (log: build-fuzz/fuzz.log)"
 status=0
 build-fuzz/bin/selbrin-fuzz "$corpus" build-fuzz/seeds "${seed_options[@]}" \
   -dict=fuzz/session.dict -max_total_time="$seconds" -max_len=8192 -use_value_profile=1 \

@@ -8,10 +8,6 @@
 namespace selbrin {
 namespace {
 
-// Room for the 309 integer digits of the largest double, its sign, the point and
-// far more decimals than any control shows.
-constexpr std::size_t kFixedTextRoom = 400;
-
 // Fixed notation of the exact binary value, correctly rounded half to even.
 std::string Fixed(double value, int decimals) {
   std::array<char, kFixedTextRoom> buf{};

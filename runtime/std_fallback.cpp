@@ -67,7 +67,7 @@ namespace {
 // point made '.' (an exponent's sign and digits are kept).
 std::to_chars_result Printed(char* first, char* last, const char* format, double value,
                              int precision) {
-  char buf[400];
+  char buf[kFixedTextRoom];
   int n = std::snprintf(buf, sizeof buf, format, precision, value);
   if (n < 0 || static_cast<std::size_t>(n) >= sizeof buf) return {last, std::errc::value_too_large};
   std::string out;

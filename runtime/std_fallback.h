@@ -6,11 +6,16 @@
 
 #include <bit>
 #include <charconv>
+#include <cstddef>
 #include <cstring>
 #include <type_traits>
 #include <version>
 
 namespace selbrin {
+
+// Room for any double in fixed notation: the 309 integer digits of the largest,
+// its sign, the point and far more decimals than any control shows.
+inline constexpr std::size_t kFixedTextRoom = 400;
 
 #if defined(__cpp_lib_to_chars)
 

@@ -54,6 +54,10 @@ while IFS= read -r -d '' file; do
     continue
   fi
   while IFS= read -r header; do
+    # A path from the file's own folder counts as the path from the root it names.
+    if [[ $header == ../* || $header == ./* ]]; then
+      header=$(realpath -m --relative-to=. "$(dirname "$file")/$header")
+    fi
     target=${header%%/*}
     target_rank=$(rank_of "$target")
     [ -n "$target_rank" ] || continue  # a header of its own folder or generated
@@ -68,7 +72,7 @@ while IFS= read -r -d '' file; do
         bad=1
       fi
     fi
-  done < <(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([^"]*\/[^"]*\)".*/\1/p' "$file")
+  done < <(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*["<]\([^">]*\/[^">]*\)[">].*/\1/p' "$file")
 done < <(find . -path './.*' -prune -o -path './build*' -prune -o -path './*/*' \
   -type f \( -name '*.cpp' -o -name '*.h' -o -name '*.cc' -o -name '*.hpp' \) -print0)
 

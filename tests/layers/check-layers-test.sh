@@ -11,7 +11,10 @@ failed=0
 while read -r file header expected; do
   rm -rf "${tmp:?}"/*
   mkdir -p "$tmp/$(dirname "$file")"
-  echo "#include \"$header\"" >"$tmp/$file"
+  case $header in
+    \<*) echo "#include $header" >"$tmp/$file" ;;  # <drive/drive.h> as it is
+    *) echo "#include \"$header\"" >"$tmp/$file" ;;
+  esac
   if "$check" "$tmp" >/dev/null; then verdict=pass; else verdict=fail; fi
   if [ "$verdict" != "$expected" ]; then
     echo "$file including $header: the check says $verdict, expected $expected"
@@ -33,5 +36,9 @@ tests/ui/window_test.cpp  tests/support/inv.h     pass
 fuzz/session_fuzz.cpp     tests/support/inv.h     pass
 tools/replay/replay.cpp   tests/support/inv.h     fail
 newfolder/thing.cpp       form/form1.h            fail
+form/controls.cpp         <drive/drive.h>         fail
+form/controls.cpp         ../drive/drive.h        fail
+drive/drive.cpp           ../form/form1.h         pass
+drive/drive.cpp           <gtest/gtest.h>         pass
 ROWS
 exit "$failed"

@@ -32,6 +32,10 @@ TEST(Script, NamesTheFirstBadLineAndWhy) {
       {"type without control", "type", "bad line 1: cannot type into ''\n"},
       {"paste into a display", "paste Label40 1", "bad line 1: cannot type into 'Label40'\n"},
       {"state with an argument", "state 1", "bad line 1: state takes nothing after it\n"},
+      {"copy with an argument", "copy all", "bad line 1: copy takes nothing after it\n"},
+      {"sheet without a file", "sheet", "bad line 1: sheet needs a file name\n"},
+      {"sheet into no folder", "sheet /nonexistent/s.svg",
+       "bad line 1: cannot write '/nonexistent/s.svg'\n"},
   };
   for (const LineRule& rule : rules) {
     SCOPED_TRACE(rule.what);

@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "form/values.h"
 #include "ui/common/geometry.h"
 #include "ui/common/keyboard.h"
 #include "ui/qt/application.h"
@@ -159,11 +160,7 @@ void Form1Window::ChainTabOrder() {
 // the selection from there, each move a click. A mouse click still focuses any
 // button.
 void Form1Window::UpdateOptionTabStop() {
-  std::optional<int> selected;
-  for (int i = 0; i < kProfileCount && !selected; ++i) {
-    if (form_.OptionValue(i)) selected = i;
-  }
-  int stop = face::OptionTabStop(selected);
+  int stop = face::OptionTabStop(SelectedProfile(form_));
   for (int i = 0; i < kProfileCount; ++i) {
     widget(Option(i))->setFocusPolicy(i == stop ? Qt::StrongFocus : Qt::ClickFocus);
   }

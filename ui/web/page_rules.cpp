@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "form/text_edit.h"
 #include "ui/common/geometry.h"
 
 namespace selbrin::web {
@@ -10,8 +11,6 @@ namespace {
 // A UTF-8 lead byte of a code point beyond the basic plane, which UTF-16 writes
 // as two units.
 constexpr unsigned char kFourByteLead = 0xF0;
-constexpr unsigned char kContinuationMask = 0xC0;
-constexpr unsigned char kContinuation = 0x80;
 
 }  // namespace
 
@@ -34,9 +33,8 @@ double FitScale(const std::array<NeededSize, kControlCount>& need) {
 std::size_t Utf16Length(std::string_view text, std::size_t bytes) {
   std::size_t units = 0;
   for (std::size_t i = 0; i < bytes && i < text.size(); ++i) {
-    auto b = static_cast<unsigned char>(text[i]);
-    if ((b & kContinuationMask) == kContinuation) continue;
-    units += b >= kFourByteLead ? 2 : 1;
+    if (!StartsChar(text, i)) continue;
+    units += static_cast<unsigned char>(text[i]) >= kFourByteLead ? 2 : 1;
   }
   return units;
 }
@@ -50,9 +48,7 @@ PageEdit FitPageEdit(const Form1& form, Ctl box, std::string_view after) {
   // Refused: the cursor stays where the typing happened.
   std::size_t head = 0;
   while (head < before.size() && head < after.size() && before[head] == after[head]) ++head;
-  while (head > 0 &&
-         (static_cast<unsigned char>(before[head]) & kContinuationMask) == kContinuation)
-    --head;
+  while (head > 0 && !StartsChar(before, head)) --head;
   return {before, Utf16Length(before, head), true};
 }
 
