@@ -37,12 +37,16 @@ std::string Fault(Ctl label, std::optional<double> value) {
 }
 
 // Why the pulleys cannot both be drawn as a drive, or empty when they can: at
-// this centre distance one lies inside the other.
+// this centre distance one lies inside the other, or their rims cross.
 std::string Overlap(const DriveLayout& d) {
   std::string centre = " (" + NumberText(d.centre_distance) + " mm) ";
   if (std::abs(d.motor_diameter - d.screw_diameter) / 2 >= d.centre_distance) {
     return std::string(kNoDrawing) + "eksen mesafesi" + centre +
            "kasnaklardan birini ötekinin içine koyuyor.";
+  }
+  if (d.centre_distance < (d.motor_diameter + d.screw_diameter) / 2) {
+    return std::string(kNoDrawing) + "kasnaklar bu eksen mesafesinde" + centre +
+           "üst üste biniyor.";
   }
   return {};
 }

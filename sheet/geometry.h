@@ -46,7 +46,7 @@ struct DriveLayout {
 // The layout of the drive in `area`, or the sentence that stands in place of the
 // drawing when there is nothing sensible to draw: a diameter or the centre
 // distance missing, not above zero, beyond the number range, one pulley inside
-// the other, or a drive too large for the area at every scale.
+// or across the other, or a drive too large for the area at every scale.
 using DriveDrawing = std::variant<DriveLayout, std::string>;
 DriveDrawing LayOutDrive(const Form1& form, const Area& area);
 

@@ -94,6 +94,9 @@ TEST(Drawing, TakesTheLargestScaleThatFitsOrSaysWhyNot) {
       {224, kInf, 500, 0, "sayı aralığının dışında"},
       {224, 165, std::nan(""), 0, "sayı aralığının dışında"},
       {224, 165, 29.5, 0, "içine"},
+      {190, 160, 100, 0, "kasnaklar bu eksen mesafesinde (100 mm) üst üste biniyor"},
+      {190, 160, 174.99, 0, "üst üste biniyor"},
+      {190, 160, 175, 5, ""},  // the rims touch
       {500, 500, 4.9e-324, 0, "Eksen Mesafesi (4.94066e-324 mm) çizilemeyecek kadar küçük"},
       {0.01, 0.01, 0.01, 1, ""},
   };
