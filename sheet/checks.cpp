@@ -41,8 +41,19 @@ Check BeltSpeedCheck(std::optional<double> belt_speed) {
 }
 
 Check BeltPowerCheck(std::optional<double> total_power, std::optional<double> motor_power) {
-  if (!total_power || !motor_power) {
-    return {Verdict::Unknown, "Toplam kayış gücü ya da motor gücü boş: karşılaştırılamadı."};
+  // A field the user may type into can hold text that is no number.
+  constexpr std::string_view kMissing = " boş ya da okunamıyor: ";
+  if (!total_power && !motor_power) {
+    return {Verdict::Unknown,
+            "Toplam kayış gücü ve motor gücü" + std::string(kMissing) + "karşılaştırılamadı."};
+  }
+  if (!total_power) {
+    return {Verdict::Unknown, "Toplam kayış gücü" + std::string(kMissing) + "motor gücüyle (" +
+                                  NumberText(*motor_power) + " kW) karşılaştırılamadı."};
+  }
+  if (!motor_power) {
+    return {Verdict::Unknown, "Motor gücü" + std::string(kMissing) + "toplam kayış gücüyle (" +
+                                  NumberText(*total_power) + " kW) karşılaştırılamadı."};
   }
   std::string both = "Toplam kayış gücü (" + NumberText(*total_power) + " kW) motor gücünün (" +
                      NumberText(*motor_power) + " kW) ";

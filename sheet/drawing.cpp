@@ -22,7 +22,8 @@ constexpr double kArrowHalfWidth = 0.6;
 constexpr double kDimGap = 6;       // from the top of the larger pulley to the first diameter
 constexpr double kDimStep = 7;      // between the two diameter levels when they would meet
 constexpr double kTextRoom = 20;    // room between the centres for both diameters' texts
-constexpr double kArcOffset = 1.5;  // the arc runs just outside the screw pulley
+constexpr double kArcOffset = 1.5;  // the arc runs just outside the smaller pulley
+constexpr double kAngleGap = 1.5;   // from the arc to its angle's text
 constexpr int kAngleDecimals = 2;
 
 // A filled arrowhead whose tip is at `tip`, pointing away from `from`.
@@ -62,20 +63,27 @@ void DrawPulleys(Svg& svg, const DriveLayout& d) {
            std::string(kBelt) + R"( id="lower-strand")");
 }
 
-// The arc of contact, from the upper strand round the far side of the screw
-// pulley to the lower strand, with its angle beside it.
+// The arc of contact round the far side of the smaller pulley, from one strand's
+// tangent point to the other's, with its angle beside it on the outer side.
 void DrawArc(Svg& svg, const DriveLayout& d) {
-  Point s = d.screw_centre;
-  double rho = d.screw_radius + kArcOffset;
-  double k = rho / d.screw_radius;
-  Point from{s.x + (d.upper_screw.x - s.x) * k, s.y + (d.upper_screw.y - s.y) * k};
-  Point to{s.x + (d.lower_screw.x - s.x) * k, s.y + (d.lower_screw.y - s.y) * k};
-  std::string large = d.wrap_degrees > 180 ? "1" : "0";
-  svg.Path("M" + Mm(from.x) + " " + Mm(from.y) + "A" + Mm(rho) + " " + Mm(rho) + " 0 " + large +
-               " 1 " + Mm(to.x) + " " + Mm(to.y),
+  Point c = d.arc_on_motor ? d.motor_centre : d.screw_centre;
+  double r = d.arc_on_motor ? d.motor_radius : d.screw_radius;
+  Point upper = d.arc_on_motor ? d.upper_motor : d.upper_screw;
+  Point lower = d.arc_on_motor ? d.lower_motor : d.lower_screw;
+  double rho = r + kArcOffset;
+  double k = rho / r;
+  Point from{c.x + (upper.x - c.x) * k, c.y + (upper.y - c.y) * k};
+  Point to{c.x + (lower.x - c.x) * k, c.y + (lower.y - c.y) * k};
+  // Clockwise on the page round the screw pulley's right, anticlockwise round the
+  // motor pulley's left; the arc is never above 180 degrees.
+  std::string sweep = d.arc_on_motor ? "0" : "1";
+  svg.Path("M" + Mm(from.x) + " " + Mm(from.y) + "A" + Mm(rho) + " " + Mm(rho) + " 0 0 " + sweep +
+               " " + Mm(to.x) + " " + Mm(to.y),
            kArc, "arc-of-contact");
-  svg.Text(s.x + rho + 1.5, s.y - 1, ShownNumber(d.wrap_degrees, kAngleDecimals) + "°", kTextSize,
-           "start", TextStyle::Angle);
+  std::string angle = ShownNumber(d.wrap_degrees, kAngleDecimals) + "°";
+  double side = d.arc_on_motor ? -1 : 1;
+  svg.Text(c.x + side * (rho + kAngleGap), c.y - 1, angle, kTextSize,
+           d.arc_on_motor ? "end" : "start", TextStyle::Angle);
 }
 
 void DrawDimensions(Svg& svg, const DriveLayout& d) {

@@ -36,10 +36,25 @@ std::string Fault(Ctl label, std::optional<double> value) {
   return {};
 }
 
+// Why the pulleys cannot both be drawn as a drive, or empty when they can: at
+// this centre distance one lies inside the other, or their rims cross.
+std::string Overlap(const DriveLayout& d) {
+  std::string centre = " (" + NumberText(d.centre_distance) + " mm) ";
+  if (std::abs(d.motor_diameter - d.screw_diameter) / 2 >= d.centre_distance) {
+    return std::string(kNoDrawing) + "eksen mesafesi" + centre +
+           "kasnaklardan birini ötekinin içine koyuyor.";
+  }
+  if (d.centre_distance < (d.motor_diameter + d.screw_diameter) / 2) {
+    return std::string(kNoDrawing) + "kasnaklar bu eksen mesafesinde" + centre +
+           "üst üste biniyor.";
+  }
+  return {};
+}
+
 bool Fits(const DriveLayout& d, const Area& area, int scale) {
   double r1 = d.motor_diameter / 2 / scale;
   double r2 = d.screw_diameter / 2 / scale;
-  double width = kRoomLeft + r1 + d.centre_distance / scale + r2 + kRoomRight;
+  double width = kRoomPlainSide + r1 + d.centre_distance / scale + r2 + kRoomArcSide;
   double height = kRoomTop + 2 * std::max(r1, r2) + kRoomBottom;
   return width <= area.width && height <= area.height;
 }
@@ -51,9 +66,10 @@ void Place(DriveLayout& d, const Area& area) {
   double r2 = d.screw_diameter / 2 / n;
   double c = d.centre_distance / n;
   double r_max = std::max(r1, r2);
-  double width = kRoomLeft + r1 + c + r2 + kRoomRight;
+  double width = kRoomPlainSide + r1 + c + r2 + kRoomArcSide;
   double height = kRoomTop + 2 * r_max + kRoomBottom;
-  double x1 = area.left + (area.width - width) / 2 + kRoomLeft + r1;
+  double room_left = d.arc_on_motor ? kRoomArcSide : kRoomPlainSide;
+  double x1 = area.left + (area.width - width) / 2 + room_left + r1;
   double y = area.top + (area.height - height) / 2 + kRoomTop + r_max;
   d.motor_centre = {x1, y};
   d.screw_centre = {x1 + c, y};
@@ -82,12 +98,11 @@ DriveDrawing LayOutDrive(std::optional<double> motor_diameter, std::optional<dou
   d.motor_diameter = *motor_diameter;
   d.screw_diameter = *screw_diameter;
   d.centre_distance = *centre_distance;
-  double x = (d.motor_diameter - d.screw_diameter) / (2 * d.centre_distance);
-  if (!(std::abs(x) < 1)) {
-    return std::string(kNoDrawing) + "eksen mesafesi (" + NumberText(d.centre_distance) +
-           " mm) kasnaklardan birini ötekinin içine koyuyor.";
-  }
+  if (std::string fault = Overlap(d); !fault.empty()) return fault;
+  // The smaller pulley's arc: 180 degrees less twice the strands' slope.
+  double x = std::abs(d.motor_diameter - d.screw_diameter) / (2 * d.centre_distance);
   d.wrap_degrees = 2 * std::acos(x) * 180 / std::numbers::pi;
+  d.arc_on_motor = d.motor_diameter < d.screw_diameter;
   const int* scale =
       std::find_if(kScales.begin(), kScales.end(), [&](int n) { return Fits(d, area, n); });
   if (scale == kScales.end()) {

@@ -48,8 +48,12 @@ TEST(Checks, TotalPowerBelowTheMotorIsAWarning) {
       {30, 30, Verdict::Passed, "Toplam kayış gücü (30 kW) motor gücünün (30 kW) altında değil:"},
       {30.01, 30, Verdict::Passed,
        "Toplam kayış gücü (30.01 kW) motor gücünün (30 kW) altında değil:"},
-      {kNone, 30, Verdict::Unknown, "Toplam kayış gücü ya da motor gücü boş"},
-      {26.99, kNone, Verdict::Unknown, "Toplam kayış gücü ya da motor gücü boş"},
+      {kNone, 30, Verdict::Unknown,
+       "Toplam kayış gücü boş ya da okunamıyor: motor gücüyle (30 kW) karşılaştırılamadı."},
+      {26.99, kNone, Verdict::Unknown,
+       "Motor gücü boş ya da okunamıyor: toplam kayış gücüyle (26.99 kW) karşılaştırılamadı."},
+      {kNone, kNone, Verdict::Unknown,
+       "Toplam kayış gücü ve motor gücü boş ya da okunamıyor: karşılaştırılamadı."},
   };
   for (const PowerRow& row : rows) {
     Check check = BeltPowerCheck(row.total, row.motor);
@@ -94,6 +98,9 @@ TEST(Drawing, TakesTheLargestScaleThatFitsOrSaysWhyNot) {
       {224, kInf, 500, 0, "sayı aralığının dışında"},
       {224, 165, std::nan(""), 0, "sayı aralığının dışında"},
       {224, 165, 29.5, 0, "içine"},
+      {190, 160, 100, 0, "kasnaklar bu eksen mesafesinde (100 mm) üst üste biniyor"},
+      {190, 160, 174.99, 0, "üst üste biniyor"},
+      {190, 160, 175, 5, ""},  // the rims touch
       {500, 500, 4.9e-324, 0, "Eksen Mesafesi (4.94066e-324 mm) çizilemeyecek kadar küçük"},
       {0.01, 0.01, 0.01, 1, ""},
   };

@@ -2,15 +2,19 @@
 // person has read, and the drawing's geometry read back from the page.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
+#include <numbers>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "drive/drive.h"
 #include "form/form1.h"
 #include "motor/motor.h"
+#include "runtime/numtext.h"
 #include "runtime/std_fallback.h"
 #include "sheet/fields.h"
 #include "sheet/sheet.h"
@@ -118,6 +122,88 @@ TEST(Sheet, DrawsTheFirstDriveToScaleWithTangentStrands) {
   EXPECT_NEAR(Attr(svg, "upper-strand", "x2"), sx + 16.5 * 59.0 / 1000.0, kWritten);
   EXPECT_LT(Attr(svg, "upper-strand", "y2"), sy);
   EXPECT_NE(svg.find(">173.24°<"), std::string::npos);
+}
+
+// The numbers of the arc of contact's path "M x y A r r 0 large sweep x y".
+std::vector<double> ArcNumbers(const std::string& svg) {
+  std::size_t at = svg.find(" d=\"", svg.find("id=\"arc-of-contact\"")) + 4;
+  std::string d = svg.substr(at, svg.find('"', at) - at);
+  std::replace_if(
+      d.begin(), d.end(), [](char c) { return c == 'M' || c == 'A'; }, ' ');
+  std::vector<double> numbers;
+  std::istringstream words(d);
+  for (std::string word; words >> word;) {
+    double value = NAN;
+    FromChars(word.data(), word.data() + word.size(), value);
+    numbers.push_back(value);
+  }
+  return numbers;
+}
+
+// Where the arc runs, found from its path as a reader of SVG finds it.
+struct Arc {
+  double cx, cy, r, span_degrees, mid_x, mid_y;
+};
+
+Arc ReadArc(const std::string& svg) {
+  std::vector<double> n = ArcNumbers(svg);
+  if (n.size() != 9) return {NAN, NAN, NAN, NAN, NAN, NAN};
+  double r = n[2], hx = (n[0] - n[7]) / 2, hy = (n[1] - n[8]) / 2;
+  double root = std::sqrt(std::max(0.0, (r * r - hx * hx - hy * hy) / (hx * hx + hy * hy)));
+  double sign = n[5] == n[6] ? -1 : 1;  // the large-arc flag against the sweep flag
+  double cx = (n[0] + n[7]) / 2 + sign * root * hy, cy = (n[1] + n[8]) / 2 - sign * root * hx;
+  double from = std::atan2(n[1] - cy, n[0] - cx), to = std::atan2(n[8] - cy, n[7] - cx);
+  double span = std::remainder(to - from, 2 * std::numbers::pi);
+  if (n[6] == 1 && span < 0) span += 2 * std::numbers::pi;  // sweep 1: angles grow
+  if (n[6] == 0 && span > 0) span -= 2 * std::numbers::pi;
+  double mid = from + span / 2;
+  return {cx,
+          cy,
+          r,
+          std::abs(span) * 180 / std::numbers::pi,
+          cx + r * std::cos(mid),
+          cy + r * std::sin(mid)};
+}
+
+struct ArcRow {
+  const char *motor, *screw, *centre;
+  const char* label35;  // the form's angle, on the screw pulley
+  double wrap;          // drawn on the smaller pulley
+  bool on_motor;
+};
+
+TEST(Sheet, DrawsTheArcOfContactRoundTheFarSideOfTheSmallerPulley) {
+  const ArcRow rows[] = {
+      {"224", "165", "500", "173.24", 173.24, false},
+      {"95", "315", "600", "201.13", 158.87, true},
+      {"200", "200", "500", "180", 180, false},
+  };
+  for (const ArcRow& row : rows) {
+    Form1 form;
+    form.Pick(Ctl::Combo1, 5);
+    form.Edit(Ctl::Text2, "4000");
+    form.SetText(Ctl::Combo2, row.motor);
+    form.SetText(Ctl::Combo3, row.screw);
+    form.SetText(Ctl::Text10, row.centre);
+    form.Click(Ctl::Command1);
+    ASSERT_EQ(form.Text(Ctl::Text10), row.centre);
+    EXPECT_EQ(form.Caption(Ctl::Label35), row.label35);
+    std::string svg = SheetSvg(form, "1.00", kDate);
+    std::string pulley = row.on_motor ? "motor-pulley" : "screw-pulley";
+    double cx = Attr(svg, pulley, "cx"), cy = Attr(svg, pulley, "cy"), r = Attr(svg, pulley, "r");
+    double side = row.on_motor ? -1 : 1;  // away from the other pulley
+    // Ends written to three decimals on a nearly half circle move the centre
+    // found from them by hundredths; the wrong side is off by a diameter.
+    constexpr double kNearMm = 0.02, kNearDegrees = 0.1;
+    Arc arc = ReadArc(svg);
+    EXPECT_NEAR(arc.cx, cx, kNearMm) << row.motor;
+    EXPECT_NEAR(arc.cy, cy, kNearMm) << row.motor;
+    EXPECT_GT(arc.r, r) << row.motor;
+    EXPECT_NEAR(arc.span_degrees, row.wrap, kNearDegrees) << row.motor;
+    EXPECT_NEAR(arc.mid_x, cx + side * arc.r, kNearMm) << row.motor;
+    EXPECT_NEAR(arc.mid_y, cy, kNearMm) << row.motor;
+    EXPECT_NE(svg.find(">" + ShownNumber(row.wrap, 2) + "°<"), std::string::npos) << row.motor;
+  }
 }
 
 TEST(Sheet, ReadsTheFormAndChangesNothing) {
