@@ -134,7 +134,8 @@ HWND FormWindow::CreateControl(Ctl c, HINSTANCE instance) {
   HWND w = CreateWindowExW(
       cls.ex_style, cls.name, caption.c_str(), WS_CHILD | WS_VISIBLE | group | cls.style, 0, 0, 0,
       0, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(c))), instance, nullptr);
-  if (!d.tooltip.empty()) AddTooltip(w, d.tooltip, instance);
+  // A display field's tip shows its whole value when the field cannot.
+  if (!d.tooltip.empty() || d.kind == Kind::Display) AddTooltip(w, d.tooltip, instance);
   return w;
 }
 
@@ -155,6 +156,10 @@ void FormWindow::ApplyDpi(int dpi) {
   }
   if (font_ != nullptr) DeleteObject(font_);
   font_ = font;
+  // What fits in a display field changes with its size and font.
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    if (kControls[i].kind == Kind::Display) ShowDisplay(static_cast<Ctl>(i));
+  }
   face::PixelRect area = face::ClientAreaAt(scale);
   RECT client{0, 0, area.width, area.height};
   AdjustWindowRectExForDpi(&client, kStyle, FALSE, kExStyle, static_cast<UINT>(dpi));
