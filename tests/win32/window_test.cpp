@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "form/values.h"
 #include "sheet/fields.h"
@@ -125,6 +127,9 @@ class RandomUser {
   RandomUser(WindowTest& test, Form1& window_model, Form1& reference)
       : test_(test), form_(window_model), reference_(reference) {}
 
+  // How many arrow keys went round an end of the option group.
+  int wraps() const { return wraps_; }
+
   // One action; returns what it was, for the failure message.
   std::string Act() {
     switch (Pick(5)) {
@@ -150,7 +155,7 @@ class RandomUser {
         return "click Option1_" + std::to_string(i);
       }
       default:
-        return ArrowRight();
+        return Arrow();
     }
   }
 
@@ -172,22 +177,33 @@ class RandomUser {
     return "type into " + WidgetName(c);
   }
 
-  std::string ArrowRight() {
+  // An arrow key in the option group: each a click, wrapping at the ends.
+  std::string Arrow() {
+    static constexpr std::pair<WPARAM, face::Arrow> kArrows[] = {{VK_LEFT, face::Arrow::Left},
+                                                                 {VK_RIGHT, face::Arrow::Right},
+                                                                 {VK_UP, face::Arrow::Up},
+                                                                 {VK_DOWN, face::Arrow::Down}};
+    auto [key, arrow] = kArrows[Pick(4)];
     int from = face::OptionTabStop(SelectedProfile(form_));
-    test_.Key(test_.Control(Option(from)), VK_RIGHT);
-    reference_.Select(face::OptionAfterArrow(from, face::Arrow::Right));
-    return "arrow from Option1_" + std::to_string(from);
+    int to = face::OptionAfterArrow(from, arrow);
+    test_.Key(test_.Control(Option(from)), key);
+    reference_.Select(to);
+    if (std::abs(to - from) > 1) ++wraps_;
+    return "arrow " + std::to_string(key) + " from Option1_" + std::to_string(from);
   }
 
   WindowTest& test_;
+  int wraps_ = 0;
   Form1& form_;
   Form1& reference_;
   std::mt19937 random_{20240607};
 };
 
 // State: the start.  Action: a few hundred random user actions through the
-// controls, and the same actions on a second model.
-// Expected: after each, the window equals its model and its model the second.
+// controls (the four arrow keys in the option group among them), and the same
+// actions on a second model.
+// Expected: after each, the window equals its model and its model the second;
+// some arrow keys went round an end of the group.
 TEST_F(WindowTest, RandomActionsKeepTheWindowEqualToTheModel) {
   Form1 reference;
   RandomUser user(*this, form_, reference);
@@ -196,6 +212,7 @@ TEST_F(WindowTest, RandomActionsKeepTheWindowEqualToTheModel) {
     ASSERT_EQ(MismatchWithModel(window_, form_), "") << "step " << step << ": " << what;
     ASSERT_EQ(ModelState(form_), ModelState(reference)) << "step " << step << ": " << what;
   }
+  EXPECT_GT(user.wraps(), 0);
 }
 
 // State: the start, then the typical use.  Action: none.
