@@ -2,9 +2,10 @@
 # check-startup.sh EXE SHOT TYPICAL_SHOT
 # Starts the program under Wine on the X display a window manager runs on, and
 # checks that its window maps with the title " Selbrin" and a client area of
-# 475 x 316 (96 DPI). Saves the screen to SHOT, then types a typical calculation
-# with the keyboard (motor, screw speed, screw pulley, belts, "Hesapla") and
-# saves the window to TYPICAL_SHOT.
+# 475 x 316 (96 DPI). Saves the screen to SHOT, then enters a worked drive with
+# the keyboard (a 30 kW motor, screw at 4000 rpm, pulleys 224 and 165, centre
+# distance 500, "SPB", three belts, "Hesapla", which gives a belt power) and
+# saves the window, the focus on "Hesapla", to TYPICAL_SHOT.
 set -euo pipefail
 exe=$1 shot=$2 typical=$3
 wine "$exe" &
@@ -20,11 +21,19 @@ fi
 import -window root "$shot"
 
 keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
-keys 3 0 0 0                              # Text2 has the focus: the screw speed
-keys $(printf 'Tab %.0s' {1..12}) Down Down Down Down Down Down   # Combo1: 30 kW
-keys Tab Tab Down                         # Combo3: the item after the minimum
-keys $(printf 'Tab %.0s' {1..6}) 3        # Text5: three belts
-keys $(printf 'Tab %.0s' {1..5}) Return   # "Hesapla"
+tabs() { printf 'Tab %.0s' $(seq "$1"); }
+# The focus starts in Text2; Tab walks the tab order (Text2, the option group,
+# Text9, chkKompakt, Text5, Text10, ..., Command1, Command3, chk4kutup, Combo1,
+# Combo2, Combo3, chkC2) and selects a text box's text, which typing replaces.
+# Under Wine Tab leaves a combo box's text as it was, so Home and Shift+End
+# select it; End after the picks leaves the picked 30 unselected.
+keys $(tabs 12) Down Down Down Down Down Down End   # Combo1: 30 kW
+keys $(tabs 4) 4 0 0 0                              # Text2: the screw speed
+keys $(tabs 13) Home shift+End 2 2 4                # Combo2: the motor pulley
+keys Tab Home shift+End 1 6 5                       # Combo3: the screw pulley
+keys $(tabs 7) 5 0 0                                # Text10: the centre distance
+keys shift+Tab 3                                    # Text5: three belts ("SPB" is selected)
+keys $(tabs 5) Return                               # "Hesapla", which keeps the focus
 sleep 1
 frame=$(xdotool search --name '^ Selbrin$' | head -1)
 import -window root -crop "$(xwininfo -id "$frame" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} /Width:/ {w=$2} /Height:/ {h=$2} END {printf "%dx%d+%d+%d", w + 8, h + 30, x - 4, y - 26}')" "$typical"

@@ -5,69 +5,23 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
 #include <string>
+#include <utility>
 
-#include "form/form1.h"
 #include "form/values.h"
 #include "sheet/fields.h"
+#include "tests/win32/window_fixture.h"
 #include "ui/common/geometry.h"
 #include "ui/common/keyboard.h"
-#include "ui/common/reading.h"
-#include "ui/win32/control_ids.h"
-#include "ui/win32/form_window.h"
 #include "ui/win32/sheet_commands.h"
-#include "ui/win32/wide.h"
 
 namespace selbrin::win32 {
 namespace {
-
-constexpr int kPower30kW = 5;  // Combo1 "30"
-constexpr int kPulley140 = 5;  // Combo3 "140"
-
-HWND Field(HWND control) {
-  HWND edit = FindWindowExW(control, nullptr, L"Edit", nullptr);
-  return edit != nullptr ? edit : control;  // a combo box's field, or the edit itself
-}
-
-std::string Shown(HWND w) { return Narrow(WindowText(w)); }
-
-// The first control whose window differs from the model, described.
-std::string MismatchWithModel(const FormWindow& window, const Form1& form) {
-  for (std::size_t i = 0; i < kControlCount; ++i) {
-    auto c = static_cast<Ctl>(i);
-    HWND w = window.control(c);
-    const ControlDef& d = Def(c);
-    bool checked = SendMessageW(w, BM_GETCHECK, 0, 0) == BST_CHECKED;
-    bool same = true;
-    switch (d.kind) {
-      case Kind::ComboBox:
-        same = SendMessageW(w, CB_GETCOUNT, 0, 0) == static_cast<LRESULT>(form.Items(c).size());
-        [[fallthrough]];
-      case Kind::Label:
-      case Kind::TextBox:
-        same = same && Shown(w) == form.Text(c);
-        break;
-      case Kind::Display:
-        same = Shown(w) == face::DisplayReading(c, form.Text(c));
-        break;
-      case Kind::CheckBox:
-        same = checked == (form.Value(c) == 1);
-        break;
-      case Kind::OptionButton:
-        same = checked == form.OptionValue(d.index);
-        break;
-      case Kind::CommandButton:
-        break;
-    }
-    if (!same)
-      return WidgetName(c) + " shows \"" + Shown(w) + "\", the model \"" + form.Text(c) + "\"";
-  }
-  return {};
-}
 
 std::string ClipboardText() {
   std::wstring text;
@@ -91,98 +45,6 @@ std::string MenuText(HMENU menu, int position) {
   GetMenuStringW(menu, static_cast<UINT>(position), text, 64, MF_BYPOSITION);
   return Narrow(text);
 }
-
-std::string ModelState(const Form1& form) {
-  std::string s;
-  for (std::size_t i = 0; i < kControlCount; ++i) {
-    auto c = static_cast<Ctl>(i);
-    s += WidgetName(c) + "=" + form.Text(c) + "/" + std::to_string(form.Value(c)) + "\n";
-  }
-  return s;
-}
-
-class WindowTest : public testing::Test {
-  friend class RandomUser;  // acts through the same controls
-
- protected:
-  WindowTest() : window_(form_, GetModuleHandleW(nullptr)) {
-    window_.Show(SW_SHOW);
-    SetForegroundWindow(window_.hwnd());
-    Pump();
-  }
-
-  void Pump() { PumpMessages(window_); }
-  HWND Control(Ctl c) const { return window_.control(c); }
-
-  // Keystrokes at the end of a field, as characters (backspace is '\b').
-  void Type(Ctl c, std::string_view chars) {
-    HWND edit = Field(Control(c));
-    for (char ch : chars) {
-      int end = GetWindowTextLengthW(edit);
-      SendMessageW(edit, EM_SETSEL, static_cast<WPARAM>(end), end);
-      SendMessageW(edit, WM_CHAR, static_cast<WPARAM>(ch), 0);
-      Pump();
-    }
-  }
-
-  // Opens the list, moves to `item` and takes it with Enter.
-  void PickFromList(Ctl combo, int item) {
-    HWND w = Control(combo);
-    SetFocus(w);
-    SendMessageW(w, CB_SHOWDROPDOWN, TRUE, 0);
-    SendMessageW(w, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
-    PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
-    Pump();
-  }
-
-  void Key(HWND w, WPARAM key) {
-    SetFocus(w);
-    PostMessageW(w, WM_KEYDOWN, key, 0);
-    Pump();
-  }
-
-  // Ctrl (and Shift) held while `letter` goes down in the focused control.
-  void Shortcut(bool shift, char letter) {
-    BYTE keys[256] = {};
-    GetKeyboardState(keys);
-    keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
-    keys[VK_CONTROL] |= 0x80;
-    if (shift) keys[VK_SHIFT] |= 0x80;
-    SetKeyboardState(keys);
-    PostMessageW(GetFocus(), WM_KEYDOWN, static_cast<WPARAM>(letter), 0);
-    Pump();
-    keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
-    SetKeyboardState(keys);
-  }
-
-  // A right click on `c`, and the first item of the menu it opens taken with
-  // the keyboard: the keys wait in the queue the menu reads.
-  void FirstMenuItemOn(Ctl c) {
-    RECT r{};
-    GetWindowRect(Control(c), &r);
-    PostMessageW(window_.hwnd(), WM_KEYDOWN, VK_DOWN, 0);
-    PostMessageW(window_.hwnd(), WM_KEYDOWN, VK_RETURN, 0);
-    SendMessageW(window_.hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Control(c)),
-                 MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2));
-    Pump();
-  }
-
-  void TypicalUse() {
-    PickFromList(Ctl::Combo1, kPower30kW);
-    Type(Ctl::Text2, "3000");
-    PickFromList(Ctl::Combo3, kPulley140);
-    Type(Ctl::Text5, "3");
-    Key(Control(Ctl::Command1), VK_RETURN);
-  }
-
-  void Click(Ctl c) {
-    SendMessageW(Control(c), BM_CLICK, 0, 0);
-    Pump();
-  }
-
-  Form1 form_;
-  FormWindow window_;
-};
 
 // State: a new window at 96 DPI.  Action: none.
 // Expected: client area 475 x 316 and every control at its twips / 15.
@@ -265,6 +127,9 @@ class RandomUser {
   RandomUser(WindowTest& test, Form1& window_model, Form1& reference)
       : test_(test), form_(window_model), reference_(reference) {}
 
+  // How many arrow keys went round an end of the option group.
+  int wraps() const { return wraps_; }
+
   // One action; returns what it was, for the failure message.
   std::string Act() {
     switch (Pick(5)) {
@@ -290,7 +155,7 @@ class RandomUser {
         return "click Option1_" + std::to_string(i);
       }
       default:
-        return ArrowRight();
+        return Arrow();
     }
   }
 
@@ -312,22 +177,33 @@ class RandomUser {
     return "type into " + WidgetName(c);
   }
 
-  std::string ArrowRight() {
+  // An arrow key in the option group: each a click, wrapping at the ends.
+  std::string Arrow() {
+    static constexpr std::pair<WPARAM, face::Arrow> kArrows[] = {{VK_LEFT, face::Arrow::Left},
+                                                                 {VK_RIGHT, face::Arrow::Right},
+                                                                 {VK_UP, face::Arrow::Up},
+                                                                 {VK_DOWN, face::Arrow::Down}};
+    auto [key, arrow] = kArrows[Pick(4)];
     int from = face::OptionTabStop(SelectedProfile(form_));
-    test_.Key(test_.Control(Option(from)), VK_RIGHT);
-    reference_.Select(face::OptionAfterArrow(from, face::Arrow::Right));
-    return "arrow from Option1_" + std::to_string(from);
+    int to = face::OptionAfterArrow(from, arrow);
+    test_.Key(test_.Control(Option(from)), key);
+    reference_.Select(to);
+    if (std::abs(to - from) > 1) ++wraps_;
+    return "arrow " + std::to_string(key) + " from Option1_" + std::to_string(from);
   }
 
   WindowTest& test_;
+  int wraps_ = 0;
   Form1& form_;
   Form1& reference_;
   std::mt19937 random_{20240607};
 };
 
 // State: the start.  Action: a few hundred random user actions through the
-// controls, and the same actions on a second model.
-// Expected: after each, the window equals its model and its model the second.
+// controls (the four arrow keys in the option group among them), and the same
+// actions on a second model.
+// Expected: after each, the window equals its model and its model the second;
+// some arrow keys went round an end of the group.
 TEST_F(WindowTest, RandomActionsKeepTheWindowEqualToTheModel) {
   Form1 reference;
   RandomUser user(*this, form_, reference);
@@ -336,6 +212,7 @@ TEST_F(WindowTest, RandomActionsKeepTheWindowEqualToTheModel) {
     ASSERT_EQ(MismatchWithModel(window_, form_), "") << "step " << step << ": " << what;
     ASSERT_EQ(ModelState(form_), ModelState(reference)) << "step " << step << ": " << what;
   }
+  EXPECT_GT(user.wraps(), 0);
 }
 
 // State: the start, then the typical use.  Action: none.

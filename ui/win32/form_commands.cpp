@@ -3,11 +3,13 @@
 // window so that their window text can be what a screen reader reads.
 #include <windows.h>
 // after windows.h, which it needs
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include "sheet/fields.h"
 #include "ui/common/command_keys.h"
 #include "ui/common/reading.h"
+#include "ui/win32/caption_font.h"
 #include "ui/win32/form_window.h"
 #include "ui/win32/sheet_commands.h"
 #include "ui/win32/wide.h"
@@ -72,11 +74,27 @@ void FormWindow::DrawDisplay(const DRAWITEMSTRUCT& item) {
   SelectObject(dc, old);
 }
 
-// The window text is what a screen reader reads: caption, value and unit.
+// The window text is what a screen reader reads: caption, value and unit. A
+// value wider than the field is shown whole in the field's tip.
 void FormWindow::ShowDisplay(Ctl c) {
   HWND w = control(c);
   WriteText(w, face::DisplayReading(c, form_.Text(c)));
   InvalidateRect(w, nullptr, FALSE);
+  std::wstring value = Widen(form_.Text(c));
+  RECT room{};
+  GetClientRect(w, &room);
+  HDC dc = GetDC(w);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(w, WM_GETFONT, 0, 0)));
+  bool fits = TextWidth(dc, value) <= room.right;
+  SelectObject(dc, old);
+  ReleaseDC(w, dc);
+  std::wstring tip = fits ? Widen(Def(c).tooltip) : value;
+  TTTOOLINFOW info{};
+  info.cbSize = sizeof info;
+  info.hwnd = hwnd_;
+  info.uId = reinterpret_cast<UINT_PTR>(w);
+  info.lpszText = tip.data();
+  SendMessageW(tooltips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
 }  // namespace selbrin::win32

@@ -57,6 +57,9 @@ LRESULT FormWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CONTEXTMENU:
       OnContextMenu(lp);
       return 0;
+    case kListOpened:
+      OnListOpened();
+      return 0;
     case WM_DRAWITEM:
       DrawDisplay(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
       return TRUE;
@@ -111,6 +114,7 @@ void FormWindow::OnCommand(int id, int code) {
       int item = static_cast<int>(SendMessageW(w, CB_GETCURSEL, 0, 0));
       bool dropped = SendMessageW(w, CB_GETDROPPEDSTATE, 0, 0) != 0;
       if (code == CBN_EDITCHANGE) OnEdited(*c);
+      if (code == CBN_DROPDOWN) OnListOpening(*c);
       // A pick: the list closes on an item, or an arrow key moves the closed list.
       bool pick = code == CBN_SELENDOK || (code == CBN_SELCHANGE && !dropped);
       if (pick && item >= 0) Act(*c, [&] { return form_.Pick(*c, item); });
@@ -156,6 +160,36 @@ void FormWindow::OnEdited(Ctl c) {
     }
   }
   Act(c, [&] { return form_.Edit(c, text); });
+}
+
+// Opening the list highlights the first item the typed text begins and puts
+// it into the field, where Enter or a click elsewhere would pick it; the box
+// does so after telling of the opening, so the field is read now and put right
+// once the list is open (the posted message comes before the next input).
+void FormWindow::OnListOpening(Ctl c) {
+  HWND w = control(c);
+  typed_ = {c, WindowText(w), 0, 0};
+  SendMessageW(w, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&typed_.start),
+               reinterpret_cast<LPARAM>(&typed_.end));
+  PostMessageW(hwnd_, kListOpened, 0, 0);
+}
+
+// The list on the item equal to the typed text, or on none; the field with
+// the text and its caret as they were.
+void FormWindow::OnListOpened() {
+  if (typed_.combo == Ctl::None) return;
+  HWND w = control(typed_.combo);
+  const std::wstring& text = typed_.text;
+  LRESULT equal = text.empty() ? CB_ERR
+                               : SendMessageW(w, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                              reinterpret_cast<LPARAM>(text.c_str()));
+  bool was_writing = writing_;
+  writing_ = true;
+  SendMessageW(w, CB_SETCURSEL, static_cast<WPARAM>(equal), 0);
+  if (WindowText(w) != text) SetWindowTextW(w, text.c_str());
+  SendMessageW(w, CB_SETEDITSEL, 0, MAKELPARAM(typed_.start, typed_.end));
+  writing_ = was_writing;
+  typed_ = {};
 }
 
 void FormWindow::OnOptionArrow(Ctl focused, WPARAM key) {

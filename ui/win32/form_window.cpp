@@ -5,6 +5,7 @@
 #include "form/values.h"
 #include "ui/common/geometry.h"
 #include "ui/common/keyboard.h"
+#include "ui/win32/caption_font.h"
 #include "ui/win32/control_ids.h"
 #include "ui/win32/sheet_commands.h"
 #include "ui/win32/wide.h"
@@ -44,15 +45,6 @@ ChildClass ClassOf(Kind kind) {
       return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
   }
   return {L"STATIC", kStatic, 0};
-}
-
-// The dialog font (DEFAULT_GUI_FONT), which the system gives at its own DPI,
-// at the window's DPI.
-HFONT CreateDialogFont(int dpi) {
-  LOGFONTW lf{};
-  if (GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf) == 0) return nullptr;
-  lf.lfHeight = MulDiv(lf.lfHeight, dpi, static_cast<int>(GetDpiForSystem()));
-  return CreateFontIndirectW(&lf);
 }
 
 void RegisterFormClass(HINSTANCE instance, WNDPROC proc) {
@@ -142,16 +134,17 @@ HWND FormWindow::CreateControl(Ctl c, HINSTANCE instance) {
   HWND w = CreateWindowExW(
       cls.ex_style, cls.name, caption.c_str(), WS_CHILD | WS_VISIBLE | group | cls.style, 0, 0, 0,
       0, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(c))), instance, nullptr);
-  if (!d.tooltip.empty()) AddTooltip(w, d.tooltip, instance);
+  // A display field's tip shows its whole value when the field cannot.
+  if (!d.tooltip.empty() || d.kind == Kind::Display) AddTooltip(w, d.tooltip, instance);
   return w;
 }
 
-// Every control at its twips / 15, times DPI / 96, in the dialog font of that DPI;
+// Every control at its twips / 15, times DPI / 96, in the caption font of that DPI;
 // the client area 7125 x 4740 twips.
 void FormWindow::ApplyDpi(int dpi) {
   dpi_ = dpi;
   double scale = static_cast<double>(dpi) / USER_DEFAULT_SCREEN_DPI;
-  HFONT font = CreateDialogFont(dpi);
+  HFONT font = CreateCaptionFont(dpi);
   HFONT shown = font != nullptr ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   for (std::size_t i = 0; i < kControlCount; ++i) {
     face::PixelRect r = face::PlaceAt(kControls[i].geometry, scale);
@@ -163,6 +156,10 @@ void FormWindow::ApplyDpi(int dpi) {
   }
   if (font_ != nullptr) DeleteObject(font_);
   font_ = font;
+  // What fits in a display field changes with its size and font.
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    if (kControls[i].kind == Kind::Display) ShowDisplay(static_cast<Ctl>(i));
+  }
   face::PixelRect area = face::ClientAreaAt(scale);
   RECT client{0, 0, area.width, area.height};
   AdjustWindowRectExForDpi(&client, kStyle, FALSE, kExStyle, static_cast<UINT>(dpi));

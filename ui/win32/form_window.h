@@ -8,6 +8,7 @@
 //
 //   EN_CHANGE (text box), CBN_EDITCHANGE (combo field) ──► Form1::Edit
 //   CBN_SELENDOK, or CBN_SELCHANGE with the list closed ──► Form1::Pick
+//   CBN_DROPDOWN ──► the list on the item equal to the typed text, or none
 //   BN_CLICKED (check box, command button) ──► Form1::Click
 //   BN_CLICKED or an arrow key (option button) ──► Form1::Select
 //   Form1 listener ──► ShowControl(c), guard up
@@ -24,6 +25,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "form/form1.h"
@@ -56,6 +58,17 @@ class FormWindow {
   bool PreTranslate(MSG& msg);
 
  private:
+  // Posted when a combo box's list opens, to put its field right after the box's
+  // own update.
+  static constexpr UINT kListOpened = WM_APP + 1;
+
+  // A combo box's field as the user left it when its list was opened.
+  struct TypedText {
+    Ctl combo = Ctl::None;
+    std::wstring text;
+    DWORD start = 0, end = 0;
+  };
+
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
 
@@ -78,6 +91,8 @@ class FormWindow {
   // Input (form_input.cpp).
   void OnCommand(int id, int code);
   void OnEdited(Ctl c);
+  void OnListOpening(Ctl c);
+  void OnListOpened();
   void OnOptionArrow(Ctl focused, WPARAM key);
   LRESULT OnColour(HDC dc, HWND child);
   void Act(Ctl touched, const std::function<std::optional<FaultKind>()>& action);
@@ -91,6 +106,7 @@ class FormWindow {
   int dpi_ = USER_DEFAULT_SCREEN_DPI;
   bool writing_ = false;  // the binding is writing into a control
   HWND last_focus_ = nullptr;
+  TypedText typed_;
   HWND tooltips_ = nullptr;
   HACCEL shortcuts_ = nullptr;
   FaultMessage fault_;
