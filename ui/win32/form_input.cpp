@@ -65,22 +65,11 @@ LRESULT FormWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       return TRUE;
     case WM_CTLCOLORSTATIC:
       return OnColour(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
-    case WM_DPICHANGED: {
-      const RECT* r = reinterpret_cast<const RECT*>(lp);
-      ApplyDpi(HIWORD(wp));
-      SetWindowPos(hwnd_, nullptr, r->left, r->top, 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    case WM_DPICHANGED:
+      OnDpiChanged(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
       return 0;
-    }
     case WM_ACTIVATE:
-      // The focus goes back to the control that had it when the form was left.
-      if (LOWORD(wp) == WA_INACTIVE) {
-        HWND focus = GetFocus();
-        if (focus != nullptr && IsChild(hwnd_, focus)) last_focus_ = focus;
-      } else if (last_focus_ != nullptr && IsWindow(last_focus_)) {
-        SetFocus(last_focus_);
-        return 0;
-      }
+      if (OnActivate(LOWORD(wp))) return 0;
       break;
     case WM_DESTROY:
       hwnd_ = nullptr;
@@ -90,6 +79,25 @@ LRESULT FormWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       break;
   }
   return DefWindowProcW(hwnd_, msg, wp, lp);
+}
+
+void FormWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+  ApplyDpi(dpi);
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The focus goes back to the control that had it when the form was left; true
+// when it did.
+bool FormWindow::OnActivate(WORD state) {
+  if (state == WA_INACTIVE) {
+    HWND focus = GetFocus();
+    if (focus != nullptr && IsChild(hwnd_, focus)) last_focus_ = focus;
+    return false;
+  }
+  if (last_focus_ == nullptr || !IsWindow(last_focus_)) return false;
+  SetFocus(last_focus_);
+  return true;
 }
 
 std::optional<Ctl> FormWindow::ControlOf(HWND w) const {

@@ -84,6 +84,8 @@ class FormWindow {
 
   // Commands that only read the form, and the display fields (form_commands.cpp).
   void OnContextMenu(LPARAM lp);
+  void OnDpiChanged(int dpi, const RECT& suggested);
+  bool OnActivate(WORD state);
   void RunSheetCommand(face::SheetCommand command);
   void DrawDisplay(const DRAWITEMSTRUCT& item);
   void ShowDisplay(Ctl c);
