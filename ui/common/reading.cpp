@@ -4,6 +4,13 @@
 
 namespace selbrin::face {
 
+std::string WidgetName(Ctl c) {
+  const ControlDef& d = Def(c);
+  std::string name(d.name);
+  if (d.index >= 0) name += "_" + std::to_string(d.index);
+  return name;
+}
+
 std::string DisplayReading(Ctl c, std::string_view value) {
   if (value.empty()) return InputReading(c);
   std::string reading = ActionCaption(c) + ": " + std::string(value);

@@ -9,6 +9,11 @@
 
 namespace selbrin::face {
 
+// What every face names a control's widget or element, and what its tests find
+// it by: the control's name, and an option element's index after an
+// underscore ("Text2", "Option1_6").
+std::string WidgetName(Ctl c);
+
 // The command that copies a display field's value.
 inline constexpr std::string_view kCopyCommand = "Kopyala";
 

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "ui/common/reading.h"
 #include "ui/qt/display_field.h"
 
 namespace selbrin::ui {
@@ -110,12 +111,7 @@ QWidget* NewWidget(const Form1& form, Ctl c, QWidget* parent) {
 
 }  // namespace
 
-QString WidgetName(Ctl c) {
-  const ControlDef& d = Def(c);
-  QString name = ToQt(d.name);
-  if (d.index >= 0) name += QStringLiteral("_%1").arg(d.index);
-  return name;
-}
+QString WidgetName(Ctl c) { return ToQt(face::WidgetName(c)); }
 
 // The smallest size at which control `c` shows its caption, list items or the
 // longest text the user may type whole, in the current font.

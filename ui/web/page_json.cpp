@@ -5,6 +5,7 @@
 
 #include "ui/common/command_keys.h"
 #include "ui/common/fault_message.h"
+#include "ui/common/reading.h"
 #include "ui/common/reading_order.h"
 #include "ui/web/page_rules.h"
 
@@ -59,12 +60,7 @@ std::string CommandsJson() {
 
 }  // namespace
 
-std::string ElementId(std::size_t control) {
-  const ControlDef& d = kControls[control];
-  std::string id(d.name);
-  if (d.index >= 0) id += "_" + std::to_string(d.index);
-  return id;
-}
+std::string ElementId(std::size_t control) { return face::WidgetName(static_cast<Ctl>(control)); }
 
 std::string Quoted(std::string_view text) {
   std::string q = "\"";

@@ -8,13 +8,6 @@ std::optional<Ctl> ControlOfId(int id) {
   return static_cast<Ctl>(row);
 }
 
-std::string WidgetName(Ctl c) {
-  const ControlDef& d = Def(c);
-  std::string name(d.name);
-  if (d.index >= 0) name += "_" + std::to_string(d.index);
-  return name;
-}
-
 std::optional<int> ControlIdOf(std::string_view widget_name) {
   for (std::size_t i = 0; i < kControlCount; ++i) {
     auto c = static_cast<Ctl>(i);

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "form/controls.h"
+#include "ui/common/reading.h"
 
 namespace selbrin::win32 {
 
@@ -20,7 +21,7 @@ constexpr int ControlId(Ctl c) { return kFirstControlId + static_cast<int>(c); }
 std::optional<Ctl> ControlOfId(int id);
 
 // "Text2", "Option1_6".
-std::string WidgetName(Ctl c);
+using face::WidgetName;
 
 // The child-window id of the control named so, if there is one.
 std::optional<int> ControlIdOf(std::string_view widget_name);
