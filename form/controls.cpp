@@ -17,18 +17,22 @@ std::optional<Ctl> FindControl(std::string_view name) {
   return std::nullopt;
 }
 
-std::string AccessibleName(Ctl c) {
+std::string_view BareCaption(Ctl label) {
+  std::string_view caption = Def(label).caption;
+  if (caption.ends_with(" =")) caption.remove_suffix(2);
+  return caption;
+}
+
+std::string ControlCaption(Ctl c) {
   const ControlDef& d = Def(c);
-  std::string name;
-  if (d.label != Ctl::None) {
-    std::string_view caption = Def(d.label).caption;
-    if (caption.ends_with(" =")) caption.remove_suffix(2);
-    name = caption;
-  }
-  if (!d.caption.empty())
-    name = name.empty() ? std::string(d.caption) : name + " " + std::string(d.caption);
-  if (d.unit != Ctl::None) name += " (" + std::string(Def(d.unit).caption) + ")";
-  return name.empty() ? std::string(d.name) : name;
+  std::string caption = d.label == Ctl::None ? "" : std::string(BareCaption(d.label));
+  if (!d.caption.empty()) caption += (caption.empty() ? "" : " ") + std::string(d.caption);
+  return caption.empty() ? std::string(d.name) : caption;
+}
+
+std::string AccessibleName(Ctl c) {
+  Ctl unit = Def(c).unit;
+  return ControlCaption(c) + (unit == Ctl::None ? "" : " (" + std::string(Def(unit).caption) + ")");
 }
 
 }  // namespace selbrin

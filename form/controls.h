@@ -205,8 +205,16 @@ std::string ControlName(Ctl c);
 // The control named so ("Option1(6)" for an element), if there is one.
 std::optional<Ctl> FindControl(std::string_view name);
 
-// What a screen reader says for an input or display: its caption without the
-// trailing " =", and its unit in brackets ("Motor Deviri (d/dk)").
+// A label's caption without its trailing " =" ("Vida Deviri").
+std::string_view BareCaption(Ctl label);
+
+// What names a control to the user: the caption in front of it without its
+// trailing " =", then its own caption ("Vida Deviri", "Hesapla", "Kayış SPB");
+// its name when it has neither.
+std::string ControlCaption(Ctl c);
+
+// What a screen reader says for an input or display: its caption, and its unit
+// in brackets ("Motor Deviri (d/dk)").
 std::string AccessibleName(Ctl c);
 
 }  // namespace selbrin

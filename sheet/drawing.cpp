@@ -11,8 +11,6 @@ namespace {
 
 constexpr std::string_view kOutline = R"(fill="none" stroke="black" stroke-width="0.35")";
 constexpr std::string_view kBelt = R"(fill="none" stroke="#1f4e9c" stroke-width="0.7")";
-constexpr std::string_view kArc =
-    R"(fill="none" stroke="#c0392b" stroke-width="0.6")";  // kAngleColour
 constexpr std::string_view kThin = R"(stroke="black" stroke-width="0.18")";
 constexpr std::string_view kCentreLine =
     R"(stroke="black" stroke-width="0.18" stroke-dasharray="6 1.5 1 1.5")";
@@ -79,7 +77,8 @@ void DrawArc(Svg& svg, const DriveLayout& d) {
   std::string sweep = d.arc_on_motor ? "0" : "1";
   svg.Path("M" + Mm(from.x) + " " + Mm(from.y) + "A" + Mm(rho) + " " + Mm(rho) + " 0 0 " + sweep +
                " " + Mm(to.x) + " " + Mm(to.y),
-           kArc, "arc-of-contact");
+           R"(fill="none" stroke=")" + std::string(kAccentColour) + R"(" stroke-width="0.6")",
+           "arc-of-contact");
   std::string angle = ShownNumber(d.wrap_degrees, kAngleDecimals) + "°";
   double side = d.arc_on_motor ? -1 : 1;
   svg.Text(c.x + side * (rho + kAngleGap), c.y - 1, angle, kTextSize,

@@ -12,12 +12,6 @@ std::string OneLine(std::string text) {
   return text;
 }
 
-std::string CaptionOf(Ctl label) {
-  std::string_view caption = Def(label).caption;
-  if (caption.ends_with(" =")) caption.remove_suffix(2);
-  return std::string(caption);
-}
-
 // The text boxes "Hesapla" writes; the belt length among them, though the user
 // may type it too.
 bool IsResult(Ctl c) {
@@ -32,11 +26,12 @@ std::optional<Field> FieldOf(const Form1& form, Ctl c) {
   if (d.kind == Kind::OptionButton) {
     std::optional<int> profile = SelectedProfile(form);
     if (d.index != 0 || !profile) return std::nullopt;
-    return Field{c, CaptionOf(d.label), std::string(Def(Option(*profile)).caption), "", false};
+    return Field{c, std::string(BareCaption(d.label)), std::string(Def(Option(*profile)).caption),
+                 "", false};
   }
   if (form.Text(c).empty()) return std::nullopt;
   std::string unit = d.unit == Ctl::None ? "" : std::string(Def(d.unit).caption);
-  return Field{c, CaptionOf(d.label), OneLine(form.Text(c)), unit, IsResult(c)};
+  return Field{c, std::string(BareCaption(d.label)), OneLine(form.Text(c)), unit, IsResult(c)};
 }
 
 }  // namespace

@@ -14,15 +14,9 @@ constexpr std::string_view kNoDrawing = "Çizim yok: ";
 // scale the page would hold numbers that round to zero.
 constexpr double kSmallest = 0.01;
 
-std::string CaptionOf(Ctl label) {
-  std::string_view caption = Def(label).caption;
-  if (caption.ends_with(" =")) caption.remove_suffix(2);
-  return std::string(caption);
-}
-
 // Why the value cannot be drawn, or empty when it can.
 std::string Fault(Ctl label, std::optional<double> value) {
-  std::string name = CaptionOf(label);
+  std::string name = std::string(BareCaption(label));
   if (!value) return std::string(kNoDrawing) + name + " boş ya da okunamıyor.";
   if (!std::isfinite(*value)) return std::string(kNoDrawing) + name + " sayı aralığının dışında.";
   if (*value <= 0) {

@@ -85,7 +85,7 @@ void ChecksList(Svg& svg, const Form1& form) {
   double y = kChecksTop + kCheckStep;
   for (const Check& check : Checks(form)) {
     std::string_view colour = check.verdict == Verdict::Passed    ? "#2e7d32"
-                              : check.verdict == Verdict::Warning ? "#c0392b"
+                              : check.verdict == Verdict::Warning ? kAccentColour
                                                                   : "#888888";
     svg.Circle(kMargin + 1.5, y - 1.1, 1.3, "fill=\"" + std::string(colour) + "\" stroke=\"none\"");
     svg.Text(kMargin + 5, y, check.sentence, kSentenceSize);

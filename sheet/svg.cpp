@@ -1,11 +1,10 @@
 #include "sheet/svg.h"
 
-#include <array>
 #include <cmath>
 
 #include "form/form1.h"
 #include "form/text_edit.h"
-#include "runtime/std_fallback.h"
+#include "runtime/numtext.h"
 
 namespace selbrin::sheet {
 namespace {
@@ -23,16 +22,7 @@ std::size_t XmlCharLength(std::string_view s, std::size_t i) {
 
 }  // namespace
 
-std::string Mm(double value) {
-  if (!std::isfinite(value)) value = 0;
-  std::array<char, 64> buf{};
-  auto [end, ec] = ToCharsFixed(buf.data(), buf.data() + buf.size(), value, kDecimals);
-  std::string s = ec == std::errc() ? std::string(buf.data(), end) : std::string("0");
-  while (s.back() == '0') s.pop_back();
-  if (s.back() == '.') s.pop_back();
-  if (s == "-0") s = "0";
-  return s;
-}
+std::string Mm(double value) { return ShownNumber(std::isfinite(value) ? value : 0, kDecimals); }
 
 std::string XmlText(std::string_view text) {
   std::string out;
@@ -102,7 +92,7 @@ void Svg::Text(double x, double y, std::string_view text, double size, std::stri
   out_ += "<text x=\"" + Mm(x) + "\" y=\"" + Mm(y) + "\" font-size=\"" + Mm(size) +
           "\" text-anchor=\"" + std::string(anchor) + "\"";
   if (style == TextStyle::Bold) out_ += R"( font-weight="bold")";
-  if (style == TextStyle::Angle) out_ += " fill=\"" + std::string(kAngleColour) + "\"";
+  if (style == TextStyle::Angle) out_ += " fill=\"" + std::string(kAccentColour) + "\"";
   out_ += ">" + XmlText(text) + "</text>\n";
 }
 

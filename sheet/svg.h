@@ -21,7 +21,8 @@ std::string Shorten(std::string_view text, int max_chars);
 
 enum class TextStyle { Plain, Bold, Angle };
 
-inline constexpr std::string_view kAngleColour = "#c0392b";
+// The red of the arc of contact, its angle and the checks that warn.
+inline constexpr std::string_view kAccentColour = "#c0392b";
 
 // A text as placed on the page, for a face whose SVG renderer cannot write text
 // into a PDF as text (it would become outlines that cannot be searched).

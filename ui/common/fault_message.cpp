@@ -14,20 +14,8 @@ std::string_view FaultKindText(FaultKind kind) {
   return {};
 }
 
-std::string ActionCaption(Ctl acted_on) {
-  const ControlDef& d = Def(acted_on);
-  std::string caption;
-  if (d.label != Ctl::None) {
-    std::string_view label = Def(d.label).caption;
-    if (label.ends_with(" =")) label.remove_suffix(2);
-    caption = label;
-  }
-  if (!d.caption.empty()) caption += (caption.empty() ? "" : " ") + std::string(d.caption);
-  return caption.empty() ? std::string(d.name) : caption;
-}
-
 std::string FaultText(Ctl acted_on, FaultKind kind) {
-  return ActionCaption(acted_on) + ": " + std::string(FaultKindText(kind));
+  return ControlCaption(acted_on) + ": " + std::string(FaultKindText(kind));
 }
 
 void FaultMessage::ActionEnded(Ctl acted_on, std::optional<FaultKind> fault) {

@@ -22,11 +22,6 @@ inline constexpr std::string_view kFaultButton = "Tamam";
 // The Turkish name of the fault's kind: "Sıfıra bölme", "Geçersiz değer", "Taşma".
 std::string_view FaultKindText(FaultKind kind);
 
-// What the user was doing: the caption in front of the control acted on without
-// its trailing " =" ("Vida Deviri"), then the control's own caption ("Hesapla",
-// "Kayış SPB").
-std::string ActionCaption(Ctl acted_on);
-
 // "Vida Deviri: Taşma".
 std::string FaultText(Ctl acted_on, FaultKind kind);
 

@@ -13,7 +13,7 @@ std::string WidgetName(Ctl c) {
 
 std::string DisplayReading(Ctl c, std::string_view value) {
   if (value.empty()) return InputReading(c);
-  std::string reading = ActionCaption(c) + ": " + std::string(value);
+  std::string reading = ControlCaption(c) + ": " + std::string(value);
   Ctl unit = Def(c).unit;
   if (unit != Ctl::None) reading += " " + std::string(Def(unit).caption);
   return reading;

@@ -11,6 +11,7 @@
 
 #include "ui/common/reading.h"
 #include "ui/qt/form_style.h"
+#include "ui/qt/widgets.h"
 
 namespace selbrin::ui {
 namespace {
@@ -83,8 +84,7 @@ bool DisplayField::CopySelection() const {
 
 void DisplayField::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
-  QAction* copy = menu.addAction(
-      QString::fromUtf8(face::kCopyCommand.data(), static_cast<int>(face::kCopyCommand.size())));
+  QAction* copy = menu.addAction(ToQt(face::kCopyCommand));
   copy->setEnabled(!text().isEmpty());
   connect(copy, &QAction::triggered, this, [this] { QApplication::clipboard()->setText(text()); });
   menu.exec(event->globalPos());

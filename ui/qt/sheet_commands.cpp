@@ -20,13 +20,10 @@
 #include "sheet/sheet.h"
 #include "ui/common/command_keys.h"
 #include "ui/common/commands.h"
+#include "ui/qt/widgets.h"
 
 namespace selbrin::ui {
 namespace {
-
-QString ToQt(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 constexpr int kPdfResolution = 600;  // dots per inch of the drawing in the PDF
 
@@ -44,11 +41,9 @@ void DrawText(QPainter& painter, const sheet::TextItem& item) {
   font.setPixelSize(static_cast<int>(item.size * kTextUnits));
   font.setBold(item.style == sheet::TextStyle::Bold);
   painter.setFont(font);
-  painter.setPen(item.style == sheet::TextStyle::Angle
-                     ? QColor(QString::fromLatin1(sheet::kAngleColour.data(),
-                                                  static_cast<int>(sheet::kAngleColour.size())))
-                     : QColor(Qt::black));
-  QString text = QString::fromStdString(item.text);
+  painter.setPen(item.style == sheet::TextStyle::Angle ? QColor(ToQt(sheet::kAccentColour))
+                                                       : QColor(Qt::black));
+  QString text = ToQt(item.text);
   double width = QFontMetricsF(font, painter.device()).horizontalAdvance(text);
   double shift = item.anchor == "middle" ? width / 2 : item.anchor == "end" ? width : 0;
   painter.drawText(QPointF(item.x * kTextUnits - shift, item.y * kTextUnits), text);
@@ -56,9 +51,8 @@ void DrawText(QPainter& painter, const sheet::TextItem& item) {
 
 QAction* AddCommand(QWidget* window, std::string_view name, std::string_view text,
                     const QKeySequence& keys) {
-  auto* action =
-      new QAction(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), window);
-  action->setObjectName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+  auto* action = new QAction(ToQt(text), window);
+  action->setObjectName(ToQt(name));
   action->setShortcut(keys);
   action->setShortcutContext(Qt::WindowShortcut);
   window->addAction(action);

@@ -72,8 +72,6 @@ QComboBox* NewCombo(QWidget* parent) {
   combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   combo->setMinimumContentsLength(kComboDigits);
   combo->setMaxVisibleItems(kComboVisibleItems);
-  combo->installEventFilter(parent);
-  combo->lineEdit()->installEventFilter(parent);
   return combo;
 }
 
