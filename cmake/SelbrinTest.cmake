@@ -82,16 +82,11 @@ endfunction()
 # compared with tests/scenarios/NAME.expected.
 function(selbrin_add_scenarios DIR)
   file(GLOB scripts CONFIGURE_DEPENDS ${DIR}/*.txt)
-  set(replay $<TARGET_FILE:selbrin-replay>)
-  if(EMSCRIPTEN)
-    set(replay ${CMAKE_BINARY_DIR}/bin/selbrin-replay-node)
-    selbrin_node_launcher(selbrin-replay ${replay})
-  endif()
   foreach(script ${scripts})
     get_filename_component(name ${script} NAME_WE)
     add_test(NAME scenario.${name}
              COMMAND ${CMAKE_SOURCE_DIR}/tests/scenarios/check-scenario.sh
-                     ${replay} ${script} ${DIR}/${name}.expected)
+                     ${SELBRIN_REPLAY_COMMAND} ${script} ${DIR}/${name}.expected)
     if(CMAKE_CROSSCOMPILING_EMULATOR AND NOT EMSCRIPTEN)
       set_tests_properties(scenario.${name} PROPERTIES
                            ENVIRONMENT "SCENARIO_EMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}")

@@ -32,4 +32,10 @@ inline constexpr std::array<SheetCommandDef, 3> kSheetCommands{{
     {SheetCommand::SavePdf, "saveSheetPdf", "PDF olarak kaydet…", {false, 'S'}},
 }};
 
+// Whether a face that prints through a browser offers `command`: all but "PDF
+// olarak kaydet…", as the browser's print dialog saves PDFs itself.
+constexpr bool OfferedWithBrowserPrint(SheetCommand command) {
+  return command != SheetCommand::SavePdf;
+}
+
 }  // namespace selbrin::face

@@ -20,7 +20,9 @@ std::string FaultText(Ctl acted_on, FaultKind kind) {
 
 void FaultMessage::ActionEnded(Ctl acted_on, std::optional<FaultKind> fault) {
   shown_ = fault.has_value();
-  if (fault) text_ = FaultText(acted_on, *fault);
+  if (!fault) return;
+  text_ = FaultText(acted_on, *fault);
+  acted_on_ = acted_on;
 }
 
 bool FaultMessage::Escape() {

@@ -38,10 +38,14 @@ class FaultMessage {
 
   bool shown() const { return shown_; }
   const std::string& text() const { return text_; }
+  // The control acted on when the last fault happened, which the message keeps
+  // in sight; None before the first.
+  Ctl acted_on() const { return acted_on_; }
 
  private:
   bool shown_ = false;
   std::string text_;
+  Ctl acted_on_ = Ctl::None;
 };
 
 }  // namespace selbrin::face

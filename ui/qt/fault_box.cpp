@@ -22,7 +22,6 @@ FaultBox::FaultBox(QWidget* form) : QObject(form), form_(form) {}
 
 void FaultBox::ActionEnded(Ctl acted_on, std::optional<FaultKind> fault) {
   state_.ActionEnded(acted_on, fault);
-  if (fault) acted_on_ = acted_on;
   Show();
 }
 
@@ -77,7 +76,7 @@ void FaultBox::PlaceBesideForm() {
   QRect a = screen->availableGeometry();
   QSize size = box_->frameGeometry().size();
   std::optional<face::PixelRect> field;
-  if (const auto* w = form_->findChild<const QWidget*>(WidgetName(acted_on_))) {
+  if (const auto* w = form_->findChild<const QWidget*>(WidgetName(state_.acted_on()))) {
     QPoint at = w->mapToGlobal(QPoint(0, 0));
     field = face::PixelRect{at.x(), at.y(), w->width(), w->height()};
   }

@@ -40,7 +40,6 @@ class FaultBox : public QObject {
   QWidget* form_;
   QMessageBox* box_ = nullptr;
   face::FaultMessage state_;
-  Ctl acted_on_ = Ctl::None;  // the control of the last fault
 };
 
 }  // namespace selbrin::ui

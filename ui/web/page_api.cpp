@@ -99,7 +99,7 @@ EMSCRIPTEN_KEEPALIVE int sb_escape() { return message.Escape() ? 1 : 0; }
 EMSCRIPTEN_KEEPALIVE int sb_command_for_keys(int shift, const char* letter) {
   if (letter[0] == '\0' || letter[1] != '\0') return -1;
   std::optional<face::SheetCommand> command = face::CommandForKeys(shift != 0, letter[0]);
-  return command && web::PageOffers(*command) ? static_cast<int>(*command) : -1;
+  return command && face::OfferedWithBrowserPrint(*command) ? static_cast<int>(*command) : -1;
 }
 EMSCRIPTEN_KEEPALIVE const char* sb_results_text() {
   return Return(selbrin::sheet::ResultsText(Model()));

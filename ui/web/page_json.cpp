@@ -48,7 +48,7 @@ std::string ControlJson(std::size_t i) {
 std::string CommandsJson() {
   std::string j;
   for (const face::SheetCommandDef& def : face::kSheetCommands) {
-    if (!PageOffers(def.command)) continue;
+    if (!face::OfferedWithBrowserPrint(def.command)) continue;
     j += std::string(j.empty() ? "" : ",") + "{" +
          Field("command", std::to_string(static_cast<int>(def.command)));
     j += "," + Field("id", Quoted(def.name));

@@ -20,12 +20,6 @@ inline constexpr std::string_view kEndedText =
     "Program sona erdi. Yeniden başlatmak için sayfayı yenileyin.";
 inline constexpr std::string_view kOpenList = "Listeyi aç";
 
-// Whether the page offers a command of the sheet: not "PDF olarak kaydet…", as
-// the browser's print dialog saves PDFs.
-constexpr bool PageOffers(face::SheetCommand command) {
-  return command != face::SheetCommand::SavePdf;
-}
-
 // The arrow of a browser key name ("ArrowLeft"); nothing for other keys.
 std::optional<face::Arrow> ArrowOfKey(std::string_view key);
 

@@ -109,11 +109,7 @@ void FaultMessage::Arrange(HWND form, HFONT font) {
   ReleaseDC(form, dc);
   // The metrics at 96 DPI are for a 13-pixel font; scale them with the font.
   auto px = [&](int v) { return MulDiv(v, static_cast<int>(tm.tmHeight), 13); };
-  int len = GetWindowTextLengthW(label_);
-  std::wstring text(static_cast<std::size_t>(len) + 1, L'\0');
-  GetWindowTextW(label_, text.data(), len + 1);
-  text.resize(static_cast<std::size_t>(len));
-  SIZE t = TextExtent(form, font, text);
+  SIZE t = TextExtent(form, font, WindowText(label_));
   int text_w = std::max(static_cast<int>(t.cx) + 2, px(kMinTextWidth));
   int body_h = std::max(static_cast<int>(t.cy), px(kIconSize));
   int width = px(kMargin) * 3 + px(kIconSize) + text_w;
@@ -126,14 +122,13 @@ void FaultMessage::Arrange(HWND form, HFONT font) {
   RECT r{0, 0, width, height};
   AdjustWindowRectEx(&r, WS_POPUP | WS_CAPTION | WS_SYSMENU, FALSE, WS_EX_DLGMODALFRAME);
   SIZE size{r.right - r.left, r.bottom - r.top};
-  POINT at = PlaceBeside(form, size, acted_on_);
+  POINT at = PlaceBeside(form, size, rules_.acted_on());
   SetWindowPos(hwnd_, HWND_TOP, at.x, at.y, size.cx, size.cy, SWP_NOACTIVATE);
 }
 
 void FaultMessage::ActionEnded(HWND form, HFONT font, Ctl acted_on,
                                std::optional<FaultKind> fault) {
   rules_.ActionEnded(acted_on, fault);
-  if (fault) acted_on_ = acted_on;
   Draw(form, font);
 }
 
@@ -157,9 +152,7 @@ void FaultMessage::Draw(HWND form, HFONT font) {
 
 std::string FaultMessage::text() const {
   if (label_ == nullptr) return {};
-  wchar_t buffer[256] = {};
-  GetWindowTextW(label_, buffer, 256);
-  return Narrow(buffer);
+  return Narrow(WindowText(label_));
 }
 
 }  // namespace selbrin::win32

@@ -38,7 +38,6 @@ class FaultMessage {
   void Draw(HWND form, HFONT font);
 
   face::FaultMessage rules_;
-  Ctl acted_on_ = Ctl::None;  // the control of the last fault
 
   HWND hwnd_ = nullptr;
   HWND icon_ = nullptr;

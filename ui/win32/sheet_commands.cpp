@@ -39,11 +39,9 @@ std::string WithCrLf(std::string_view text) {
 
 }  // namespace
 
-bool Offers(face::SheetCommand command) { return command != face::SheetCommand::SavePdf; }
-
 std::optional<face::SheetCommand> SheetCommandOfId(int id) {
   for (const face::SheetCommandDef& def : face::kSheetCommands) {
-    if (Offers(def.command) && IdOf(def.command) == id) return def.command;
+    if (face::OfferedWithBrowserPrint(def.command) && IdOf(def.command) == id) return def.command;
   }
   return std::nullopt;
 }
@@ -51,7 +49,7 @@ std::optional<face::SheetCommand> SheetCommandOfId(int id) {
 HMENU CreateFormMenu() {
   HMENU menu = CreatePopupMenu();
   for (const face::SheetCommandDef& def : face::kSheetCommands) {
-    if (!Offers(def.command)) continue;
+    if (!face::OfferedWithBrowserPrint(def.command)) continue;
     std::wstring text = Widen(std::string(def.caption) + "\t" + face::ShortcutText(def.keys));
     AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(IdOf(def.command)), text.c_str());
   }
@@ -68,7 +66,7 @@ HMENU CreateDisplayMenu(bool has_value) {
 HACCEL CreateSheetShortcuts() {
   std::vector<ACCEL> keys;
   for (const face::SheetCommandDef& def : face::kSheetCommands) {
-    if (!Offers(def.command)) continue;
+    if (!face::OfferedWithBrowserPrint(def.command)) continue;
     auto modifiers = static_cast<BYTE>(FVIRTKEY | FCONTROL | (def.keys.shift ? FSHIFT : 0));
     keys.push_back(
         {modifiers, static_cast<WORD>(def.keys.letter), static_cast<WORD>(IdOf(def.command))});

@@ -21,9 +21,6 @@ namespace selbrin::win32 {
 inline constexpr int kCopyValueId = kFirstControlId + kControlCount;
 inline constexpr int kFirstSheetCommandId = kCopyValueId + 1;
 
-// The sheet commands this face offers: all but the PDF, which the browser's
-// print dialog writes.
-bool Offers(face::SheetCommand command);
 std::optional<face::SheetCommand> SheetCommandOfId(int id);
 
 // The form background's menu, each command with its shortcut.
