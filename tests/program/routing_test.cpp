@@ -1,29 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <string>
-
 #include "drive/drive.h"
 #include "motor/motor.h"
 #include "program/routing.h"
-#include "runtime/std_fallback.h"
 #include "sizing/sizing.h"
+#include "tests/support/snapshot.h"
 
 namespace selbrin {
 namespace {
 
-// Everything a procedure can change: every control and every form variable.
-std::string Snapshot(const Form1& form) {
-  std::string s;
-  for (std::size_t i = 0; i < kControlCount; ++i) {
-    auto c = static_cast<Ctl>(i);
-    s += form.Text(c) + '|' + std::to_string(form.Value(c)) + '\n';
-  }
-  for (const FormVariable& v : kFormVariables) {
-    s += std::to_string(BitCast<std::uint32_t>((form.*v.member).get())) + '\n';
-  }
-  return s + (form.ended() ? "ended" : "");
-}
+using testing::Snapshot;
 
 // Typed values that raise no event: combo box edits, and boxes without handlers.
 void Prepare(Form1& form) {

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "form/form1.h"
+#include "tests/support/snapshot.h"
 #include "ui/common/reading.h"
 #include "ui/win32/control_ids.h"
 #include "ui/win32/form_window.h"
@@ -60,17 +61,8 @@ inline std::string MismatchWithModel(const FormWindow& window, const Form1& form
   return {};
 }
 
-inline std::string ModelState(const Form1& form) {
-  std::string s;
-  for (std::size_t i = 0; i < kControlCount; ++i) {
-    auto c = static_cast<Ctl>(i);
-    s += WidgetName(c) + "=" + form.Text(c) + "/" + std::to_string(form.Value(c)) + "\n";
-  }
-  return s;
-}
-
 // The user's actions are public: a scripted user acts through them too.
-class WindowTest : public testing::Test {
+class WindowTest : public ::testing::Test {
  public:
   WindowTest() : window_(form_, GetModuleHandleW(nullptr)) {
     window_.Show(SW_SHOW);

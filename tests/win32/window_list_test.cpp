@@ -39,7 +39,7 @@ struct ListCase {
   const char* name;
 };
 
-class ListOpening : public WindowTest, public testing::WithParamInterface<Opener> {};
+class ListOpening : public WindowTest, public ::testing::WithParamInterface<Opener> {};
 
 // State: 30 kW picked; a text typed into Combo2's field.
 // Action: the list opened, then Enter.
@@ -56,7 +56,7 @@ TEST_P(ListOpening, HighlightsOnlyTheItemEqualToTheTypedText) {
   for (const ListCase& c : cases) {
     Type(Ctl::Combo2, std::string(static_cast<std::size_t>(GetWindowTextLengthW(combo)), '\b'));
     Type(Ctl::Combo2, c.typed);
-    std::string before = ModelState(form_);
+    std::string before = testing::Snapshot(form_);
     OpenList(*this, Ctl::Combo2, GetParam());
     EXPECT_NE(SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0), 0) << c.name;
     EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), c.highlighted) << c.name;
@@ -66,12 +66,12 @@ TEST_P(ListOpening, HighlightsOnlyTheItemEqualToTheTypedText) {
     EXPECT_EQ(SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0), 0) << c.name;
     if (c.highlighted >= 0) continue;  // Enter picks the item the text names
     EXPECT_EQ(Shown(combo), c.typed) << c.name;
-    EXPECT_EQ(ModelState(form_), before) << c.name;
+    EXPECT_EQ(testing::Snapshot(form_), before) << c.name;
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryOpener, ListOpening,
-                         testing::Values(Opener::AltDown, Opener::F4, Opener::Arrow));
+                         ::testing::Values(Opener::AltDown, Opener::F4, Opener::Arrow));
 
 }  // namespace
 }  // namespace selbrin::win32

@@ -13,25 +13,26 @@
 namespace selbrin::win32 {
 namespace {
 
-// The width of `w`'s window text in the font it draws with.
-int CaptionWidth(HWND w) {
+// What `measure` finds on a device context of `w` holding the font `w` draws with.
+template <typename Measure>
+int InItsFont(HWND w, Measure measure) {
   HDC dc = GetDC(w);
   HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(w, WM_GETFONT, 0, 0)));
-  int width = TextWidth(dc, WindowText(w));
+  int result = measure(dc);
   SelectObject(dc, old);
   ReleaseDC(w, dc);
-  return width;
+  return result;
+}
+
+// The width of `w`'s window text in the font it draws with.
+int CaptionWidth(HWND w) {
+  return InItsFont(w, [w](HDC dc) { return TextWidth(dc, WindowText(w)); });
 }
 
 int RoomIn(HWND w, Kind kind, int dpi) {
   RECT client{};
   GetClientRect(w, &client);
-  HDC dc = GetDC(w);
-  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(w, WM_GETFONT, 0, 0)));
-  int room = CaptionRoom(kind, client.right, dc, dpi);
-  SelectObject(dc, old);
-  ReleaseDC(w, dc);
-  return room;
+  return InItsFont(w, [&](HDC dc) { return CaptionRoom(kind, client.right, dc, dpi); });
 }
 
 // The tip the window's tooltip control holds for `control`, empty for none.

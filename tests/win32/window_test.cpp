@@ -34,12 +34,6 @@ std::string ClipboardText() {
   return Narrow(text);
 }
 
-std::string CrLf(const std::string& text) {
-  std::string out;
-  for (char ch : text) out += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
-  return out;
-}
-
 std::string MenuText(HMENU menu, int position) {
   wchar_t text[64] = {};
   GetMenuStringW(menu, static_cast<UINT>(position), text, 64, MF_BYPOSITION);
@@ -97,9 +91,9 @@ TEST_F(WindowTest, EnterInAComboBoxRaisesNothing) {
   PickFromList(Ctl::Combo1, kPower30kW);
   Type(Ctl::Text2, "3000");
   Type(Ctl::Combo2, "200");
-  std::string before = ModelState(form_);
+  std::string before = testing::Snapshot(form_);
   Key(Field(Control(Ctl::Combo2)), VK_RETURN);
-  EXPECT_EQ(ModelState(form_), before);
+  EXPECT_EQ(testing::Snapshot(form_), before);
   EXPECT_EQ(Shown(Control(Ctl::Combo2)), "143200");  // typed after the computed 143
 }
 
@@ -210,7 +204,8 @@ TEST_F(WindowTest, RandomActionsKeepTheWindowEqualToTheModel) {
   for (int step = 0; step < 300; ++step) {
     std::string what = user.Act();
     ASSERT_EQ(MismatchWithModel(window_, form_), "") << "step " << step << ": " << what;
-    ASSERT_EQ(ModelState(form_), ModelState(reference)) << "step " << step << ": " << what;
+    ASSERT_EQ(testing::Snapshot(form_), testing::Snapshot(reference))
+        << "step " << step << ": " << what;
   }
   EXPECT_GT(user.wraps(), 0);
 }
@@ -230,14 +225,14 @@ TEST_F(WindowTest, ADisplayFieldReadsCaptionValueAndUnit) {
 // with Windows line ends, on the clipboard; the form as it was.
 TEST_F(WindowTest, CopyCommandsPutTheFormOnTheClipboard) {
   TypicalUse();
-  std::string before = ModelState(form_);
+  std::string before = testing::Snapshot(form_);
   FirstMenuItemOn(Ctl::Label35);
   EXPECT_EQ(ClipboardText(), "179.31");
   SetFocus(Control(Ctl::Text5));
   Shortcut(true, 'C');
-  EXPECT_EQ(ClipboardText(), CrLf(sheet::ResultsText(form_)));
+  EXPECT_EQ(ClipboardText(), WithCrLf(sheet::ResultsText(form_)));
   EXPECT_NE(ClipboardText().find("Açı\t179.31\tderece\r\n"), std::string::npos);
-  EXPECT_EQ(ModelState(form_), before);
+  EXPECT_EQ(testing::Snapshot(form_), before);
 }
 
 // State: a new window.  Action: none.  Expected: the background's menu has the

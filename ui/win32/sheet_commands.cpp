@@ -27,6 +27,8 @@ constexpr std::string_view kPageTail =
 
 int IdOf(face::SheetCommand command) { return kFirstSheetCommandId + static_cast<int>(command); }
 
+}  // namespace
+
 std::string WithCrLf(std::string_view text) {
   std::string out;
   out.reserve(text.size() + text.size() / 16);
@@ -36,8 +38,6 @@ std::string WithCrLf(std::string_view text) {
   }
   return out;
 }
-
-}  // namespace
 
 std::optional<face::SheetCommand> SheetCommandOfId(int id) {
   for (const face::SheetCommandDef& def : face::kSheetCommands) {

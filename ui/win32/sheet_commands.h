@@ -30,6 +30,9 @@ HMENU CreateDisplayMenu(bool has_value);
 // Ctrl+Shift+C and Ctrl+P as WM_COMMAND with the command's id.
 HACCEL CreateSheetShortcuts();
 
+// `text` with every line ending in CR LF instead of LF.
+std::string WithCrLf(std::string_view text);
+
 // Puts `utf8` on the clipboard as Unicode text, lines ending in CR LF as
 // Windows programs expect; false when the clipboard could not be had.
 bool PutOnClipboard(HWND owner, std::string_view utf8);

@@ -1,25 +1,16 @@
 // Clicks, picks and the keys that stand for them: check boxes, the profile
 // option group, the combo boxes' lists and the command buttons.
 #include <QAbstractItemView>
-#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QComboBox>
-#include <QImage>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTest>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "form/form1.h"
-#include "tests/support/invariants.h"
 #include "tests/ui/qt/support.h"
 #include "tests/ui/qt/widget_checks.h"
 
@@ -36,8 +27,7 @@ class ClicksTest : public WindowTest {
   void arrowKeysInTheOptionGroupSelectAndClick() {
     Form1 form(RecordingRouting());
     Form1Window window(form);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(Shown(window));
     QTest::keyClick(window.widget(Ctl::Text2), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), window.widget(Option(6)));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
@@ -57,8 +47,7 @@ class ClicksTest : public WindowTest {
   void aPickFromTheListOrByArrowKeysIsAClick() {
     Form1 form(RecordingRouting());
     Form1Window window(form);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(Shown(window));
     auto* combo1 = Find<QComboBox>(window, "Combo1");
     PickFromPopup(combo1, kPower30kW);
     QTRY_VERIFY(!combo1->view()->isVisible());
@@ -76,8 +65,7 @@ class ClicksTest : public WindowTest {
   void pickingThirtyInCombo1ShowsTheMotorSpeed() {
     Form1 form;
     Form1Window window(form);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(Shown(window));
     PickFromPopup(Find<QComboBox>(window, "Combo1"), kPower30kW);
     QTRY_COMPARE(Find<QLabel>(window, "Label31")->text(), QStringLiteral("2940"));
     QCOMPARE(Find<QLabel>(window, "Label32")->text(), QStringLiteral("55"));
@@ -125,8 +113,7 @@ class ClicksTest : public WindowTest {
     QFETCH(int, key);
     Form1 form(RecordingRouting());
     Form1Window window(form);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(Shown(window));
     window.widget(Ctl::Command3)->setFocus();
     QTest::keyClick(window.widget(Ctl::Command3), static_cast<Qt::Key>(key));
     QVERIFY(form.ended());
@@ -138,8 +125,7 @@ class ClicksTest : public WindowTest {
   void upAndDownMoveTheProfileAroundTheEnds() {
     Form1 form(RecordingRouting());
     Form1Window window(form);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(Shown(window));
     QTest::keyClick(window.widget(Ctl::Text2), Qt::Key_Tab);
     for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Up}) {
       QTest::keyClick(QApplication::focusWidget(), key);
@@ -155,8 +141,7 @@ class ClicksTest : public WindowTest {
   void openingAListAfterTypingHighlightsTheTypedItemOrNone() {
     Form1 form(RecordingRouting());
     Form1Window window(form);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(Shown(window));
     auto* combo1 = Find<QComboBox>(window, "Combo1");
     PickFromPopup(combo1, 0);
     QTRY_VERIFY(!combo1->view()->isVisible());

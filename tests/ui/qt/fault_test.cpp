@@ -1,24 +1,12 @@
 // The message that reports an arithmetic fault.
-#include <QAbstractItemView>
-#include <QAccessible>
 #include <QApplication>
-#include <QCheckBox>
-#include <QClipboard>
-#include <QComboBox>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QTest>
-#include <random>
-#include <string>
-#include <vector>
 
 #include "form/form1.h"
-#include "tests/support/invariants.h"
 #include "tests/ui/qt/support.h"
 #include "tests/ui/qt/widget_checks.h"
 #include "ui/common/geometry.h"
@@ -35,8 +23,7 @@ class FaultTest : public WindowTest {
   void aFaultIsReportedWithoutTakingTheFocus() {
     Form1 form(RecordingRouting());
     Form1Window window(form);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(Shown(window));
     auto* text2 = Find<QLineEdit>(window, "Text2");
     text2->setFocus();
     QTest::keyClicks(text2, QStringLiteral("0"));
@@ -74,8 +61,7 @@ class FaultTest : public WindowTest {
   void theFaultMessageIsTurkishAndClosesByEscOrTheNextGoodAction() {
     Form1 form(RecordingRouting());
     Form1Window window(form);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(Shown(window));
     auto* text2 = Find<QLineEdit>(window, "Text2");
     TypeInto(text2, QStringLiteral("0"));
     QMessageBox* message = window.faultMessage();

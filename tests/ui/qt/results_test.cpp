@@ -1,29 +1,16 @@
 // The display fields: read, selected, copied and heard by a screen reader.
-#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
-#include <QCheckBox>
 #include <QClipboard>
-#include <QComboBox>
-#include <QImage>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScreen>
-#include <QTest>
-#include <random>
-#include <string>
-#include <vector>
-
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <QMenu>
+#include <QTest>
 #include <QTimer>
+#include <utility>
+
 #include "form/form1.h"
-#include "tests/support/invariants.h"
 #include "tests/ui/qt/support.h"
-#include "tests/ui/qt/widget_checks.h"
 
 namespace selbrin::ui {
 namespace {
@@ -37,8 +24,7 @@ class ResultsTest : public WindowTest {
   void fieldsAreNamedForScreenReaders() {
     Form1 form(RecordingRouting());
     Form1Window window(form);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(ShownExposed(window));
     form.SetCaption(Ctl::Label31, "2940");
     QAccessibleInterface* display =
         QAccessible::queryAccessibleInterface(window.widget(Ctl::Label31));
@@ -47,15 +33,15 @@ class ResultsTest : public WindowTest {
     form.SetCaption(Ctl::Label31, "1470");  // and after every change
     QCOMPARE(display->text(QAccessible::Name), QStringLiteral("Motor Deviri: 1470 d/dk"));
     QVERIFY(display->state().readOnly);
-    QCOMPARE(
-        QAccessible::queryAccessibleInterface(window.widget(Ctl::Text2))->text(QAccessible::Name),
-        QStringLiteral("Vida Deviri (d/dk)"));
-    QCOMPARE(
-        QAccessible::queryAccessibleInterface(window.widget(Ctl::Combo1))->text(QAccessible::Name),
-        QStringLiteral("Motor Gücü (kW)"));
-    QCOMPARE(
-        QAccessible::queryAccessibleInterface(window.widget(Ctl::Label36))->text(QAccessible::Name),
-        QStringLiteral("Devir Oranı (i)"));
+    const std::pair<Ctl, QString> inputs[] = {
+        {Ctl::Text2, QStringLiteral("Vida Deviri (d/dk)")},
+        {Ctl::Combo1, QStringLiteral("Motor Gücü (kW)")},
+        {Ctl::Label36, QStringLiteral("Devir Oranı (i)")},
+    };
+    for (const auto& [c, name] : inputs) {
+      QCOMPARE(QAccessible::queryAccessibleInterface(window.widget(c))->text(QAccessible::Name),
+               name);
+    }
   }
 
   // State: the user is typing in Text2.  Action: a click on a result.
@@ -63,8 +49,7 @@ class ResultsTest : public WindowTest {
   void clickingAResultLeavesTheFocusWhereItWas() {
     Form1 form;
     Form1Window window(form);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(Shown(window));
     window.widget(Ctl::Text2)->setFocus();
     QTest::mouseClick(window.widget(Ctl::Label36), Qt::LeftButton);
     QCOMPARE(QApplication::focusWidget(), window.widget(Ctl::Text2));
@@ -77,8 +62,7 @@ class ResultsTest : public WindowTest {
   void aResultCanBeCopied() {
     Form1 form(RecordingRouting());
     Form1Window window(form);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(Shown(window));
     form.SetCaption(Ctl::Label31, "2940");
     auto* field = Find<QLabel>(window, "Label31");
     QApplication::clipboard()->clear();

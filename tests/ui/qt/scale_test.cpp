@@ -27,8 +27,7 @@ class ScaleTest : public WindowTest {
     QCOMPARE(screen->geometry().size() * screen->devicePixelRatio(), kScreenPixels);
     Form1 form;
     Form1Window window(form);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(ShownExposed(window));
     QRect area = window.screen()->availableGeometry();
     QRect frame = window.frameGeometry();
     QVERIFY(frame.top() < window.geometry().top());  // the platform draws a title bar

@@ -1,18 +1,13 @@
 // Whole sessions: random actions compared with the model after each one, and
 // the typical calculation the README shows.
 #include <QAbstractItemView>
-#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QScreen>
 #include <QTest>
 #include <random>
 #include <string>
@@ -130,8 +125,7 @@ class SessionTest : public WindowTest {
   void randomActionsKeepTheWindowEqualToTheModel() {
     Form1 form;
     Form1Window window(form);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(Shown(window));
     RandomUser user(window);
     for (int step = 0; step < 400; ++step) {
       QString action = user.Act();
@@ -153,8 +147,7 @@ class SessionTest : public WindowTest {
   void aTypicalCalculationShowsWholeAndIsSaved() {
     Form1 form;
     Form1Window window(form);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(Shown(window));
     // A 30 kW motor, 3000 rpm wanted, a 45 mm screw shaft and four belts; then a
     // 160 mm screw pulley and a 224 mm motor pulley, 600 mm between the shafts.
     PickFromPopup(Find<QComboBox>(window, "Combo1"), kPower30kW);
@@ -178,8 +171,7 @@ class SessionTest : public WindowTest {
       QString shown = ShownText(window.widget(static_cast<Ctl>(i)));
       QVERIFY2(!shown.contains(QLatin1Char(',')), qPrintable(shown));
     }
-    QStringList clipped = ClippedTexts(window);
-    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
+    QCOMPARE(ClippedTexts(window), QString());
 
     QImage image = window.grab().toImage();
     QVERIFY(!image.isNull());

@@ -41,6 +41,16 @@ EventRouting RecordingRouting() {
   return r;
 }
 
+bool Shown(Form1Window& window) {
+  window.show();
+  return QTest::qWaitForWindowActive(&window);
+}
+
+bool ShownExposed(Form1Window& window) {
+  window.show();
+  return QTest::qWaitForWindowExposed(&window);
+}
+
 void ClickButton(QAbstractButton* button) {
   QStyleOptionButton opt;
   opt.initFrom(button);

@@ -39,6 +39,12 @@ W* Find(const Form1Window& window, const char* name) {
   return w;
 }
 
+// Shows the window and waits until it is active (it has the keyboard); false
+// when it does not become so.
+bool Shown(Form1Window& window);
+// Shows the window and waits only until it is exposed (drawn on the screen).
+bool ShownExposed(Form1Window& window);
+
 // A click on a check box's or option button's clickable part.
 void ClickButton(QAbstractButton* button);
 

@@ -1,25 +1,15 @@
 // Typing into the text boxes and combo fields: every keystroke an edit, the
 // five-character limit of Text2, and what the program writes back.
-#include <QAbstractItemView>
-#include <QAccessible>
 #include <QApplication>
-#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScreen>
 #include <QTest>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "form/form1.h"
-#include "tests/support/invariants.h"
 #include "tests/ui/qt/support.h"
 #include "tests/ui/qt/widget_checks.h"
 

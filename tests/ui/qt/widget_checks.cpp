@@ -131,7 +131,7 @@ QString MismatchWithModel(const Form1Window& window, const Form1& form) {
   return {};
 }
 
-QStringList ClippedTexts(const Form1Window& window) {
+QString ClippedTexts(const Form1Window& window, const QString& containing) {
   QStringList clipped;
   auto check = [&](Ctl c, const QWidget* w, const QString& text, QRect room) {
     if (!Fits(w, text, room.width(), room.height())) {
@@ -159,7 +159,8 @@ QStringList ClippedTexts(const Form1Window& window) {
       check(c, w, button->text(), ButtonContents(button));
     }
   }
-  return clipped;
+  if (!containing.isEmpty()) clipped = clipped.filter(containing);
+  return clipped.join(QStringLiteral("; "));
 }
 
 }  // namespace selbrin::ui

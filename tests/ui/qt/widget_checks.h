@@ -3,7 +3,6 @@
 
 #include <QColor>
 #include <QString>
-#include <QStringList>
 
 #include "form/form1.h"
 #include "ui/qt/form_window.h"
@@ -15,8 +14,9 @@ namespace selbrin::ui {
 QString MismatchWithModel(const Form1Window& window, const Form1& form);
 
 // Every text that does not fit whole in the part of its widget that draws it:
-// captions, list items and whatever a field or display holds now.
-QStringList ClippedTexts(const Form1Window& window);
+// captions, list items and whatever a field or display holds now; only those
+// that contain `containing` when it is given; joined by "; ", empty for none.
+QString ClippedTexts(const Form1Window& window, const QString& containing = {});
 
 // The contrast ratio of two colours, from 1 (equal) to 21 (black on white),
 // as accessibility guidelines measure it.
