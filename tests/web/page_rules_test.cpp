@@ -8,14 +8,6 @@
 namespace selbrin::web {
 namespace {
 
-TEST(Layout, ScalesToTheNeediestControl) {
-  std::array<NeededSize, kControlCount> need{};
-  EXPECT_EQ(FitScale(need), 1.0);  // never below 1
-  // Label1 is 1095 x 375 twips, 73 x 25 pixels at scale 1.
-  need[static_cast<std::size_t>(Ctl::Label1)] = {146, 10};
-  EXPECT_DOUBLE_EQ(FitScale(need), 2.0);
-}
-
 TEST(OptionGroup, BrowserArrowKeysAreTheFormsArrows) {
   EXPECT_EQ(ArrowOfKey("ArrowLeft"), face::Arrow::Left);
   EXPECT_EQ(ArrowOfKey("ArrowDown"), face::Arrow::Down);

@@ -74,6 +74,14 @@ double ScaleToFit(const Twips& g, int width, int height) {
   return std::max({1.0, width * kTwips / g.width, height * kTwips / g.height});
 }
 
+double FormScale(const std::array<PixelSize, kControlCount>& need) {
+  double scale = 1.0;
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    scale = std::max(scale, ScaleToFit(kControls[i].geometry, need[i].width, need[i].height));
+  }
+  return scale;
+}
+
 PixelRect CentreIn(const PixelRect& available, int width, int height) {
   return {CentredStart(available.left, available.width, width),
           CentredStart(available.top, available.height, height), width, height};

@@ -4,6 +4,7 @@
 // control at it.
 #pragma once
 
+#include <array>
 #include <optional>
 
 #include "form/controls.h"
@@ -28,6 +29,16 @@ PixelRect ClientAreaAt(double scale);
 // The least scale at which a control of `geometry` has room for a content of
 // `width` x `height` pixels; never below 1.
 double ScaleToFit(const Twips& geometry, int width, int height);
+
+// The size a control needs to show its text whole in a face's font, in pixels.
+struct PixelSize {
+  int width = 0;
+  int height = 0;
+};
+
+// The form at one scale: the smallest, not below 1, at which every control gets
+// at least what it needs, so the form keeps its proportions in any font.
+double FormScale(const std::array<PixelSize, kControlCount>& need);
 
 // Where a window of `frame` size goes in the screen's `available` area: centred
 // while it fits; a window larger than the area starts at the area's top-left

@@ -16,6 +16,7 @@
 #include <QSignalBlocker>
 #include <QStringList>
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "form/values.h"
@@ -134,11 +135,12 @@ void Form1Window::ConnectCombo(Ctl c) {
 // Qt's pixels are device-independent: Qt applies the screen's device pixel
 // ratio on top of this scale.
 void Form1Window::Place() {
-  double scale = 1.0;
-  for (std::size_t i = 0; i < kControls.size(); ++i) {
-    QSize need = NeededSize(static_cast<Ctl>(i), widgets_[i]);
-    scale = std::max(scale, face::ScaleToFit(kControls[i].geometry, need.width(), need.height()));
+  std::array<face::PixelSize, kControlCount> need{};
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    QSize size = NeededSize(static_cast<Ctl>(i), widgets_[i]);
+    need[i] = {size.width(), size.height()};
   }
+  double scale = face::FormScale(need);
   scale_ = scale;
   for (std::size_t i = 0; i < kControls.size(); ++i) {
     face::PixelRect r = face::PlaceAt(kControls[i].geometry, scale);

@@ -24,7 +24,7 @@ namespace web = selbrin::web;
 
 std::unique_ptr<selbrin::Form1> form;
 face::FaultMessage message;
-std::array<web::NeededSize, selbrin::kControlCount> needs{};
+std::array<face::PixelSize, selbrin::kControlCount> needs{};
 double scale = 1.0;
 web::PageEdit last_edit;
 std::string out;  // what the last string function returned, until the next call
@@ -50,7 +50,7 @@ EMSCRIPTEN_KEEPALIVE const char* sb_table() { return Return(web::TableJson()); }
 EMSCRIPTEN_KEEPALIVE void sb_need(int c, int width, int height) {
   needs[static_cast<std::size_t>(c)] = {width, height};
 }
-EMSCRIPTEN_KEEPALIVE double sb_layout() { return scale = web::FitScale(needs); }
+EMSCRIPTEN_KEEPALIVE double sb_layout() { return scale = face::FormScale(needs); }
 EMSCRIPTEN_KEEPALIVE int sb_edge(int twips) { return face::ToPixels(twips, scale); }
 
 EMSCRIPTEN_KEEPALIVE const char* sb_text(int c) { return Return(Model().Text(At(c))); }

@@ -22,14 +22,6 @@ std::optional<face::Arrow> ArrowOfKey(std::string_view key) {
   return std::nullopt;
 }
 
-double FitScale(const std::array<NeededSize, kControlCount>& need) {
-  double scale = 1.0;
-  for (std::size_t i = 0; i < kControlCount; ++i) {
-    scale = std::max(scale, face::ScaleToFit(kControls[i].geometry, need[i].width, need[i].height));
-  }
-  return scale;
-}
-
 std::size_t Utf16Length(std::string_view text, std::size_t bytes) {
   std::size_t units = 0;
   for (std::size_t i = 0; i < bytes && i < text.size(); ++i) {

@@ -23,16 +23,6 @@ inline constexpr std::string_view kOpenList = "Listeyi aç";
 // The arrow of a browser key name ("ArrowLeft"); nothing for other keys.
 std::optional<face::Arrow> ArrowOfKey(std::string_view key);
 
-// The size a control needs to show its text whole in the page's font, in pixels.
-struct NeededSize {
-  int width = 0;
-  int height = 0;
-};
-
-// The form at one scale: the smallest, not below 1, at which every control gets
-// at least what it needs, so the form keeps its proportions in any font.
-double FitScale(const std::array<NeededSize, kControlCount>& need);
-
 // A typed edit of a box: the text it leaves and where the cursor goes, counted in
 // UTF-16 units as the page counts. A box with a character limit keeps what fits;
 // an edit that adds characters and fits none leaves the text as it was.

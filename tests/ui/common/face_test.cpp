@@ -71,6 +71,14 @@ TEST(GeometryTest, AWindowIsCentredOrKeptAtTheTopLeft) {
   EXPECT_EQ(CentreIn(area, 1300, 800), (PixelRect{0, 30, 1300, 800}));
 }
 
+TEST(GeometryTest, TheFormScalesToTheNeediestControl) {
+  std::array<PixelSize, kControlCount> need{};
+  EXPECT_EQ(FormScale(need), 1.0);  // never below 1
+  // Label1 is 1095 x 375 twips, 73 x 25 pixels at scale 1.
+  need[static_cast<std::size_t>(Ctl::Label1)] = {146, 10};
+  EXPECT_DOUBLE_EQ(FormScale(need), 2.0);
+}
+
 TEST(GeometryTest, TheFaultMessageStandsBesideTheForm) {
   const PixelRect area{0, 0, 1280, 800};
   EXPECT_EQ(PlaceBeside({400, 200, 480, 350}, area, 200, 100), (PixelRect{888, 200, 200, 100}));
