@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 #include "sheet/checks.h"
 
@@ -45,11 +46,17 @@ std::string Overlap(const DriveLayout& d) {
   return {};
 }
 
-bool Fits(const DriveLayout& d, const Area& area, int scale) {
+// The width and height the drive takes on the page at 1:`scale`, with room for
+// its dimensions and the arc's angle.
+std::pair<double, double> Extent(const DriveLayout& d, double scale) {
   double r1 = d.motor_diameter / 2 / scale;
   double r2 = d.screw_diameter / 2 / scale;
-  double width = kRoomPlainSide + r1 + d.centre_distance / scale + r2 + kRoomArcSide;
-  double height = kRoomTop + 2 * std::max(r1, r2) + kRoomBottom;
+  return {kRoomPlainSide + r1 + d.centre_distance / scale + r2 + kRoomArcSide,
+          kRoomTop + 2 * std::max(r1, r2) + kRoomBottom};
+}
+
+bool Fits(const DriveLayout& d, const Area& area, int scale) {
+  auto [width, height] = Extent(d, scale);
   return width <= area.width && height <= area.height;
 }
 
@@ -60,8 +67,7 @@ void Place(DriveLayout& d, const Area& area) {
   double r2 = d.screw_diameter / 2 / n;
   double c = d.centre_distance / n;
   double r_max = std::max(r1, r2);
-  double width = kRoomPlainSide + r1 + c + r2 + kRoomArcSide;
-  double height = kRoomTop + 2 * r_max + kRoomBottom;
+  auto [width, height] = Extent(d, n);
   double room_left = d.arc_on_motor ? kRoomArcSide : kRoomPlainSide;
   double x1 = area.left + (area.width - width) / 2 + room_left + r1;
   double y = area.top + (area.height - height) / 2 + kRoomTop + r_max;

@@ -36,8 +36,9 @@ void Heading(Svg& svg, double x, double y, double width, std::string_view text) 
 }
 
 void Title(Svg& svg, std::string_view version, const Date& date) {
-  svg.Text(kMargin, kTitleBaseline, "Selbrin " + std::string(version) + " · Kayış kasnak hesabı", 6,
-           "start", TextStyle::Bold);
+  svg.Text(kMargin, kTitleBaseline,
+           "Selbrin " + std::string(version) + " · " + std::string(kSheetTitle), 6, "start",
+           TextStyle::Bold);
   svg.Text(kPageWidth - kMargin, kTitleBaseline, "Tarih: " + DateText(date), kBodySize, "end");
   svg.Line(kMargin, kTitleBaseline + 3, kPageWidth - kMargin, kTitleBaseline + 3,
            R"(stroke="black" stroke-width="0.6")");

@@ -20,6 +20,9 @@ namespace selbrin::sheet {
 inline constexpr double kPageWidth = 210;
 inline constexpr double kPageHeight = 297;
 
+// What the sheet is, after the program's name and version in its title.
+inline constexpr std::string_view kSheetTitle = "Kayış kasnak hesabı";
+
 struct Date {
   int year, month, day;
 };

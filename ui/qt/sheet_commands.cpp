@@ -130,7 +130,7 @@ bool SheetCommands::WritePdf(const QString& path) const {
   writer.setPageMargins(QMarginsF(0, 0, 0, 0));
   writer.setResolution(kPdfResolution);
   writer.setCreator(QStringLiteral("Selbrin " SELBRIN_VERSION_TEXT));
-  writer.setTitle(QStringLiteral("Kayış kasnak hesabı"));
+  writer.setTitle(ToQt(sheet::kSheetTitle));
   return Paint(writer);
 }
 
