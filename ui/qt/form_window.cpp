@@ -24,6 +24,7 @@
 #include "ui/common/keyboard.h"
 #include "ui/qt/application.h"
 #include "ui/qt/display_field.h"
+#include "ui/qt/edit_box.h"
 #include "ui/qt/fault_box.h"
 #include "ui/qt/form_style.h"
 #include "ui/qt/sheet_commands.h"
@@ -62,7 +63,7 @@ QMessageBox* Form1Window::faultMessage() const { return fault_box_->box(); }
 // widgets, so as the window's child it outlives them.
 void Form1Window::CreateControls() {
   for (std::size_t i = 0; i < kControls.size(); ++i) {
-    QWidget* w = CreateWidget(form_, static_cast<Ctl>(i), this);
+    QWidget* w = CreateWidget(static_cast<Ctl>(i), this);
     w->installEventFilter(this);
     if (auto* combo = qobject_cast<QComboBox*>(w)) combo->lineEdit()->installEventFilter(this);
     widgets_[i] = w;
@@ -85,9 +86,7 @@ void Form1Window::ConnectControl(Ctl c) {
     case Kind::Display:
       break;
     case Kind::TextBox:
-      connect(
-          static_cast<QLineEdit*>(w), &QLineEdit::textEdited, this,
-          [this, c](const QString& t) { Act(c, [&] { return form_.Edit(c, t.toStdString()); }); });
+      ConnectEditBox(c, static_cast<EditBox*>(w));
       break;
     case Kind::ComboBox:
       ConnectCombo(c);
@@ -106,27 +105,48 @@ void Form1Window::ConnectControl(Ctl c) {
   }
 }
 
-// Typing into the field is an edit; after it the list's position follows the
-// text (the item equal to it, or none), so opening the list highlights no
-// other item for Enter to pick. A pick from the list is a click.
+// Each edit the user makes goes to the model as made, cut to the box's limit;
+// what the box cannot tell as an edit comes as its whole new text.
+void Form1Window::ConnectEditBox(Ctl c, EditBox* box) {
+  box->SetHandler([this, c, box](const face::UserEdit& edit) {
+    face::EditOutcome out = face::ApplyUserEdit(box->text().toStdString(), edit, Def(c).max_chars);
+    if (out.refused && out.text == form_.Text(c)) return;
+    Act(c, [&] { return form_.Edit(c, out.text); });
+    box->setCursorPosition(
+        std::min(static_cast<int>(out.cursor), static_cast<int>(box->text().size())));
+    FollowText(c);
+  });
+  connect(box, &QLineEdit::textEdited, this, [this, c](const QString& t) {
+    Act(c, [&] { return form_.Edit(c, t.toStdString()); });
+    FollowText(c);
+  });
+}
+
+// After an edit of a combo's field the list's position follows the text (the
+// item equal to it, or none), so opening the list highlights no other item for
+// Enter to pick. A pick from the list is a click.
 void Form1Window::ConnectCombo(Ctl c) {
   auto* combo = static_cast<QComboBox*>(widget(c));
-  connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this, c, combo](const QString& t) {
-    Act(c, [&] { return form_.Edit(c, t.toStdString()); });
-    int item = combo->findText(combo->currentText(), Qt::MatchExactly);
-    if (combo->currentIndex() == item) return;
-    const QSignalBlocker blocker(combo);
+  ConnectEditBox(c, static_cast<EditBox*>(combo->lineEdit()));
+  connect(combo, &QComboBox::activated, this,
+          [this, c](int item) { Act(c, [&] { return form_.Pick(c, item); }); });
+}
+
+void Form1Window::FollowText(Ctl c) {
+  auto* combo = qobject_cast<QComboBox*>(widget(c));
+  if (combo == nullptr) return;
+  int item = combo->findText(combo->currentText(), Qt::MatchExactly);
+  const QSignalBlocker blocker(combo);
+  if (combo->currentIndex() != item) {
     QLineEdit* field = combo->lineEdit();
     QString text = field->text();
     int cursor = field->cursorPosition();
     combo->setCurrentIndex(item);
-    // Without a current item the opened list would highlight its first one.
-    if (item < 0) combo->view()->setCurrentIndex(QModelIndex());
     field->setText(text);
     field->setCursorPosition(cursor);
-  });
-  connect(combo, &QComboBox::activated, this,
-          [this, c](int item) { Act(c, [&] { return form_.Pick(c, item); }); });
+  }
+  // Without a current item the opened list would highlight its first one.
+  if (item < 0) combo->view()->setCurrentIndex(QModelIndex());
 }
 
 // Lays the controls out at the table's geometry, all scaled by one factor: the

@@ -80,11 +80,11 @@ void Form1Window::ShowCombo(Ctl c) {
   }
   QString text = ToQt(form_.Text(c));
   if (combo->currentText() == text) return;
-  // Keep the list's position on the item shown, so the arrow keys and the
-  // opened list go on from there, as they would after a pick.
-  combo->setCurrentIndex(combo->findText(text, Qt::MatchExactly));
   combo->setEditText(text);
   combo->lineEdit()->setCursorPosition(0);
+  // The list's position on the item shown, so the arrow keys and the opened
+  // list go on from there, as they would after a pick.
+  FollowText(c);
 }
 
 void Form1Window::Act(Ctl touched, const std::function<std::optional<FaultKind>()>& action) {
