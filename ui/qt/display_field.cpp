@@ -7,6 +7,7 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QPainter>
+#include <QTextDocument>
 #include <mutex>
 
 #include "ui/common/reading.h"
@@ -98,7 +99,8 @@ void DisplayField::resizeEvent(QResizeEvent* event) {
 void DisplayField::UpdateToolTip() {
   int room = contentsRect().width() - indent();
   bool fits = fontMetrics().horizontalAdvance(text()) <= room;
-  setToolTip(fits ? QString() : text());
+  // As plain text: a value from a drive file may look like markup.
+  setToolTip(fits ? QString() : Qt::convertFromPlainText(text(), Qt::WhiteSpaceNoWrap));
 }
 
 // A plain frame is drawn in the text colour, which glares on a dark
