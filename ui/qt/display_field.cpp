@@ -99,8 +99,10 @@ void DisplayField::resizeEvent(QResizeEvent* event) {
 void DisplayField::UpdateToolTip() {
   int room = contentsRect().width() - indent();
   bool fits = fontMetrics().horizontalAdvance(text()) <= room;
-  // As plain text: a value from a drive file may look like markup.
-  setToolTip(fits ? QString() : Qt::convertFromPlainText(text(), Qt::WhiteSpaceNoWrap));
+  // A tip that looks like markup is drawn as markup: a value from a drive file
+  // that does is escaped, so it shows as the characters it is.
+  QString tip = Qt::mightBeRichText(text()) ? Qt::convertFromPlainText(text()) : text();
+  setToolTip(fits ? QString() : tip);
 }
 
 // A plain frame is drawn in the text colour, which glares on a dark
