@@ -1,5 +1,6 @@
 #include "sheet/readings.h"
 
+#include <cctype>
 #include <cmath>
 #include <numbers>
 
