@@ -111,6 +111,17 @@ class Form1 {
   void CalculationStarted() { calculating_ = true; }
   std::optional<FaultKind> CalculationFault() const { return calculation_fault_; }
 
+  // Puts a control back as a saved drive had it (a drive file being opened):
+  // its text or caption, whether the program wrote it, and its value. Raises no
+  // event; tells the listener.
+  void Restore(Ctl c, std::string text, bool by_program, int value);
+  // The opened drive's results are as outdated as saved, and no fault of the
+  // form's last calculation belongs to them.
+  void RestoreResultsOutdated(bool outdated) {
+    results_outdated_ = outdated;
+    calculation_fault_.reset();
+  }
+
   // The form variables, in their order of declaration; zero at creation.
   Single cellA, cellB, centreDistance, wrapAngle, piValue, arcFactor, serviceFactor, lengthFactor,
       beltLength, beltRating, screwSpeed, speedRatio;
