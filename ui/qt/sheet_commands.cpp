@@ -40,6 +40,9 @@ void DrawText(QPainter& painter, const sheet::TextItem& item) {
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setPixelSize(static_cast<int>(item.size * kTextUnits));
   font.setBold(item.style == sheet::TextStyle::Bold);
+  // Unshaped, so that no "fi" ligature stands in the PDF for the two letters a
+  // reader searches and copies.
+  font.setStyleStrategy(QFont::PreferNoShaping);
   painter.setFont(font);
   painter.setPen(item.style == sheet::TextStyle::Angle ? QColor(ToQt(sheet::kAccentColour))
                                                        : QColor(Qt::black));
