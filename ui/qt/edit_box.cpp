@@ -28,8 +28,8 @@ bool TypesText(const QKeyEvent& key) {
 
 void EditBox::Deliver(qsizetype start, qsizetype end, const QString& inserted) {
   if (handler_ == nullptr || isReadOnly()) return;
-  handler_({static_cast<std::size_t>(start), static_cast<std::size_t>(end),
-            inserted.toStdString()});
+  handler_(
+      {static_cast<std::size_t>(start), static_cast<std::size_t>(end), inserted.toStdString()});
 }
 
 void EditBox::Replace(const QString& text) {

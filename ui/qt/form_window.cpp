@@ -1,6 +1,7 @@
 #include "ui/qt/form_window.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,6 +21,7 @@
 #include <vector>
 
 #include "form/values.h"
+#include "ui/common/about.h"
 #include "ui/common/geometry.h"
 #include "ui/common/keyboard.h"
 #include "ui/qt/application.h"
@@ -52,6 +54,7 @@ Form1Window::Form1Window(Form1& form, QWidget* parent)
   for (std::size_t i = 0; i < kControls.size(); ++i) ConnectControl(static_cast<Ctl>(i));
   form_.SetListener([this](Ctl c) { ShowControl(c); });
   new SheetCommands(form_, this);  // owned by the window
+  AddAbout();
 }
 
 Form1Window::~Form1Window() { form_.SetListener(nullptr); }
@@ -61,12 +64,32 @@ QMessageBox* Form1Window::faultMessage() const { return fault_box_->box(); }
 // The inputs, check boxes and profile buttons are drawn in the form's style, which
 // frames them visibly in dark palettes too. The style is made after the
 // widgets, so as the window's child it outlives them.
+// "Hakkında…" last on the background menu, and F1.
+void Form1Window::AddAbout() {
+  auto* about = new QAction(ToQt(face::kAboutCaption), this);
+  about->setObjectName(ToQt(face::kAboutName));
+  about->setShortcut(QKeySequence(ToQt(face::kAboutKey)));
+  about->setShortcutContext(Qt::WindowShortcut);
+  connect(about, &QAction::triggered, this, [this] {
+    QMessageBox::about(this, ToQt(face::kAboutTitle),
+                       ToQt(face::AboutText(SELBRIN_VERSION_TEXT, face::FaceKind::Desktop)));
+  });
+  addAction(about);
+}
+
 void Form1Window::CreateControls() {
   for (std::size_t i = 0; i < kControls.size(); ++i) {
     QWidget* w = CreateWidget(static_cast<Ctl>(i), this);
     w->installEventFilter(this);
     if (auto* combo = qobject_cast<QComboBox*>(w)) combo->lineEdit()->installEventFilter(this);
     widgets_[i] = w;
+  }
+  // Each caption labels its box, which a screen reader tells as a relation.
+  for (std::size_t i = 0; i < kControls.size(); ++i) {
+    Ctl label = kControls[i].label;
+    if (label != Ctl::None && kControls[i].kind != Kind::Label) {
+      static_cast<QLabel*>(widget(label))->setBuddy(widgets_[i]);
+    }
   }
   auto* style = new FormStyle;
   style->setParent(this);

@@ -60,6 +60,7 @@ class Form1Window : public QWidget {
 
  private:
   void CreateControls();
+  void AddAbout();
   void ConnectControl(Ctl c);
   void ConnectCombo(Ctl c);
   void ConnectEditBox(Ctl c, EditBox* box);

@@ -1,7 +1,9 @@
 // What the window does after start: it copies the model into the widgets, runs
 // the user's actions on the model and gives some keys a meaning of its own.
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -116,6 +118,16 @@ bool Form1Window::HandleKey(QObject* watched, const QKeyEvent& key) {
     if (auto* combo = qobject_cast<QComboBox*>(watched)) edit = combo->lineEdit();
     if (edit == nullptr || !edit->hasSelectedText()) return CopyResultSelection();
     return false;
+  }
+  // Shift+F10 opens a menu as the Menu key does: a box's own, else (a button
+  // has none, so the event goes on to the form) the background menu.
+  if (key.key() == Qt::Key_Menu ||
+      (key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier)) {
+    auto* target = static_cast<QWidget*>(watched);
+    QPoint at = target->rect().center();
+    QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, target->mapToGlobal(at));
+    QApplication::sendEvent(target, &menu);
+    return true;
   }
   bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
   if (enter) {

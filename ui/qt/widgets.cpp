@@ -1,5 +1,7 @@
 #include "ui/qt/widgets.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -10,6 +12,7 @@
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
 #include <algorithm>
+#include <mutex>
 #include <optional>
 
 #include "ui/common/reading.h"
@@ -36,7 +39,29 @@ QSize LineEditSize(const QWidget* w, const QString& text) {
   return w->style()->sizeFromContents(QStyle::CT_LineEdit, &opt, contents, w);
 }
 
+// Qt's own interface for a combo box names it by its text on Linux, so after a
+// pick a screen reader would hear "30" for "Motor Gücü (kW)": the box keeps
+// its caption as its name and reads its text as its value.
+class ComboAccessible : public QAccessibleWidget {
+ public:
+  explicit ComboAccessible(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Value) return static_cast<const QComboBox*>(widget())->currentText();
+    return QAccessibleWidget::text(t);
+  }
+};
+
+QAccessibleInterface* ComboFactory(const QString& class_name, QObject* object) {
+  if (class_name == QLatin1String("QComboBox") && object->isWidgetType()) {
+    return new ComboAccessible(static_cast<QComboBox*>(object));
+  }
+  return nullptr;
+}
+
 QComboBox* NewCombo(QWidget* parent) {
+  static std::once_flag factory_installed;
+  std::call_once(factory_installed, [] { QAccessible::installFactory(ComboFactory); });
   auto* combo = new QComboBox(parent);
   combo->setEditable(true);
   combo->setLineEdit(new EditBox(combo));
@@ -128,8 +153,10 @@ QWidget* CreateWidget(Ctl c, QWidget* parent) {
   QWidget* w = NewWidget(c, parent);
   const ControlDef& d = Def(c);
   w->setObjectName(WidgetName(c));
-  if (!d.tooltip.empty()) w->setToolTip(ToQt(d.tooltip));
+  if (!face::ToolTipOf(c).empty()) w->setToolTip(ToQt(face::ToolTipOf(c)));
   if (d.kind != Kind::Label) w->setAccessibleName(ToQt(AccessibleName(c)));
+  if (auto* combo = qobject_cast<QComboBox*>(w))
+    combo->lineEdit()->setAccessibleName(w->accessibleName());
   return w;
 }
 
