@@ -97,7 +97,8 @@ void SheetCommands::CopyResults() const {
 }
 
 bool SheetCommands::Paint(QPagedPaintDevice& device) const {
-  sheet::SheetParts parts = sheet::SheetForPainter(form_, SELBRIN_VERSION_TEXT, Today());
+  sheet::SheetParts parts = sheet::SheetForPainter(
+      form_, SELBRIN_VERSION_TEXT, Today(), title_source_ ? title_source_() : sheet::TitleBlock{});
   QSvgRenderer renderer(QByteArray::fromStdString(parts.graphics));
   QPainter painter;
   if (!renderer.isValid() || !painter.begin(&device)) return false;
