@@ -25,11 +25,11 @@ export function wrapDrive(module, model) {
   };
 }
 
-// Puts the drive commands first on the sheet's menu and keys; call before the
-// menu is built.
+// Puts the drive commands after the sheet's on its menu and keys; call before
+// the menu is built.
 export function addDriveCommands(drive) {
   const { model } = drive;
-  model.table.commands = [...drive.commands, ...model.table.commands];
+  model.table.commands = [...model.table.commands, ...drive.commands];
   const sheetKeys = model.commandForKeys;
   model.commandForKeys = (shift, key) => {
     const command = drive.commandForKeys(shift, key);
