@@ -5,21 +5,9 @@
 import assert from "node:assert/strict";
 import { test } from "node:test";
 import { resolve } from "node:path";
-import { messageShown, openPage, pageAndModel } from "./browser.mjs";
+import { messageShown, pageAndModel, value, withPage } from "./browser.mjs";
 
 const screenshot = resolve(process.env.SELBRIN_SCREENSHOT ?? "build-web/screenshot.png");
-
-async function withPage(options, body) {
-  const session = await openPage(options);
-  try {
-    await body(session.page);
-    assert.deepEqual(session.problems, []);
-  } finally {
-    await session.close();
-  }
-}
-
-const value = (page, id) => page.$eval(`#${id}`, (el) => ("value" in el && el.tagName !== "OUTPUT" ? el.value : el.textContent));
 
 async function pickByKeys(page, id, item) {
   await page.focus(`#${id}`);

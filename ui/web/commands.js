@@ -12,6 +12,10 @@ export class SheetCommands {
     this.sheet = element("div", { id: "sheet", className: "sheet" }); // shown only in print
     document.body.append(this.menu, this.sheet);
     frame.addEventListener("contextmenu", (e) => this.onContextMenu(e));
+    // A right press on the background leaves the focus where it is, for the menu to give back.
+    frame.addEventListener("mousedown", (e) => {
+      if (e.button === 2 && !this.ownMenu(e.target)) e.preventDefault();
+    });
     document.addEventListener("keydown", (e) => this.onShortcut(e));
     window.addEventListener("beforeprint", () => this.fillSheet());
   }
@@ -33,8 +37,12 @@ export class SheetCommands {
   }
 
   // Input fields keep the browser's own menu, with its paste.
+  ownMenu(target) {
+    return target.closest("input, button, ul") !== null;
+  }
+
   onContextMenu(e) {
-    if (e.target.closest("input, button, ul")) return;
+    if (this.ownMenu(e.target)) return;
     e.preventDefault();
     this.openMenu(e.clientX, e.clientY);
   }
