@@ -97,6 +97,7 @@ std::string TableJson() {
   j += "," + Field("button", Quoted(face::kFaultButton));
   j += "," + Field("ended", Quoted(kEndedText));
   j += "," + Field("openList", Quoted(kOpenList));
+  j += "," + Field("copyField", Quoted(face::kCopyCommand));
   j += "," + Field("clientWidth", std::to_string(kFormClientArea.width));
   j += "," + Field("clientHeight", std::to_string(kFormClientArea.height));
   j += "," + Quoted("controls") + ":[";

@@ -10,7 +10,7 @@ namespace selbrin::web {
 std::string ElementId(std::size_t control);
 
 // {"title", "name" (the form's, for readers), "groupName" (the profile group's),
-// "faultTitle", "button", "ended", "openList", "clientWidth",
+// "faultTitle", "button", "ended", "openList", "copyField", "clientWidth",
 // "clientHeight", "controls": [{"id", "kind", "caption", "tooltip", "name",
 // "label", "unit", "index", "maxChars", "left", "top", "width", "height"}...],
 // "order": [control numbers, in the order of the page's elements],
