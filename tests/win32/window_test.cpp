@@ -40,31 +40,6 @@ std::string MenuText(HMENU menu, int position) {
   return Narrow(text);
 }
 
-// State: a new window at 96 DPI.  Action: none.
-// Expected: client area 475 x 316 and every control at its twips / 15.
-TEST_F(WindowTest, StandsAtTheTableGeometry) {
-  ASSERT_EQ(window_.dpi(), USER_DEFAULT_SCREEN_DPI);
-  RECT client{};
-  GetClientRect(window_.hwnd(), &client);
-  EXPECT_EQ(client.right, 475);
-  EXPECT_EQ(client.bottom, 316);
-  EXPECT_EQ(Shown(window_.hwnd()), " Selbrin");
-  for (std::size_t i = 0; i < kControlCount; ++i) {
-    auto c = static_cast<Ctl>(i);
-    RECT r{};
-    GetWindowRect(Control(c), &r);
-    MapWindowPoints(nullptr, window_.hwnd(), reinterpret_cast<POINT*>(&r), 2);
-    face::PixelRect want = face::PlaceAt(kControls[i].geometry, 1.0);
-    EXPECT_EQ(r.left, want.left) << WidgetName(c);
-    EXPECT_EQ(r.top, want.top) << WidgetName(c);
-    EXPECT_EQ(r.right - r.left, want.width) << WidgetName(c);
-    if (Def(c).kind != Kind::ComboBox) {
-      EXPECT_EQ(r.bottom - r.top, want.height) << WidgetName(c);
-    }
-  }
-  EXPECT_EQ(GetFocus(), Control(Ctl::Text2));
-}
-
 // State: the start.  Action: the typical use, "Hesapla" by Enter on its button.
 // Expected: the window shows what the model computed.
 TEST_F(WindowTest, TypicalUseShowsTheModelsResults) {

@@ -9,7 +9,7 @@
 #include "sheet/fields.h"
 #include "ui/common/command_keys.h"
 #include "ui/common/reading.h"
-#include "ui/win32/caption_font.h"
+#include "ui/win32/form_font.h"
 #include "ui/win32/form_window.h"
 #include "ui/win32/sheet_commands.h"
 #include "ui/win32/wide.h"
@@ -57,18 +57,19 @@ void FormWindow::RunSheetCommand(face::SheetCommand command) {
   }
 }
 
-// A display field: its value on the window colour, as a label would draw it.
+// A display field: its value on the form's colour, as a read-only field, ended
+// in an ellipsis where the field cuts it.
 void FormWindow::DrawDisplay(const DRAWITEMSTRUCT& item) {
   std::optional<Ctl> c = ControlOf(item.hwndItem);
   if (!c) return;
   HDC dc = item.hDC;
   RECT r = item.rcItem;
-  FillRect(dc, &r, GetSysColorBrush(COLOR_WINDOW));
+  FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
   HGDIOBJ old =
       SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-  std::wstring value = Widen(form_.Text(*c));
+  std::wstring value = FittedValue(dc, Widen(form_.Text(*c)), r.right - r.left);
   DrawTextW(dc, value.c_str(), static_cast<int>(value.size()), &r,
             DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   SelectObject(dc, old);
