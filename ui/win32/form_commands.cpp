@@ -11,6 +11,7 @@
 #include "ui/common/reading.h"
 #include "ui/win32/form_font.h"
 #include "ui/win32/form_window.h"
+#include "ui/win32/print_page.h"
 #include "ui/win32/sheet_commands.h"
 #include "ui/win32/wide.h"
 
@@ -48,12 +49,25 @@ void FormWindow::RunSheetCommand(face::SheetCommand command) {
     PutOnClipboard(hwnd_, sheet::ResultsText(form_));
     return;
   }
-  std::wstring path = PrintPagePath();
-  if (!WritePrintPage(path, form_, Today()) ||
-      reinterpret_cast<INT_PTR>(
-          ShellExecuteW(hwnd_, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL)) <= 32) {
-    MessageBoxW(hwnd_, Widen(face::kPrintFailedText).c_str(), Widen(face::kPrintTitle).c_str(),
-                MB_OK | MB_ICONWARNING);
+  std::wstring folder = TemporaryFolder();
+  RemoveOldPrintPages(folder);
+  std::wstring path = NewPrintPagePath(folder);
+  bool written = WritePrintPage(path, form_, Today());
+  DWORD error = written ? ERROR_SUCCESS : GetLastError();
+  if (!written && error == ERROR_SUCCESS) error = ERROR_WRITE_FAULT;
+  if (written) {
+    SHELLEXECUTEINFOW run{};
+    run.cbSize = sizeof run;
+    run.fMask = SEE_MASK_FLAG_NO_UI;  // the failure is told below, with the page's path
+    run.hwnd = hwnd_;
+    run.lpVerb = L"open";
+    run.lpFile = path.c_str();
+    run.nShow = SW_SHOWNORMAL;
+    if (ShellExecuteExW(&run) == FALSE) error = GetLastError();
+  }
+  if (error != ERROR_SUCCESS) {
+    MessageBoxW(hwnd_, Widen(PrintFailedText(path, written, error)).c_str(),
+                Widen(face::kPrintTitle).c_str(), MB_OK | MB_ICONWARNING);
   }
 }
 
