@@ -20,7 +20,11 @@ void Form1::SetText(Ctl c, std::string text) {
   state(c).text = std::move(text);
   state(c).by_program = true;
   // The total power is the drive calculation's last write, and only its.
-  if (c == Ctl::Text13) results_outdated_ = false;
+  if (c == Ctl::Text13) {
+    results_outdated_ = false;
+    calculating_ = false;
+    calculation_fault_.reset();
+  }
   Changed(c);
   RaiseChange(c);
 }
@@ -28,6 +32,14 @@ void Form1::SetText(Ctl c, std::string text) {
 void Form1::SetCaption(Ctl c, std::string caption) {
   state(c).text = std::move(caption);
   state(c).by_program = true;
+  Changed(c);
+}
+
+void Form1::Restore(Ctl c, std::string text, bool by_program, int value) {
+  ControlState& s = state(c);
+  s.text = std::move(text);
+  s.by_program = by_program;
+  s.value = value;
   Changed(c);
 }
 
@@ -90,6 +102,8 @@ std::optional<FaultKind> Form1::Boundary(Action&& action) {
   try {
     action();
   } catch (const Fault& fault) {
+    if (calculating_) calculation_fault_ = fault.kind();
+    calculating_ = false;
     return fault.kind();
   }
   return std::nullopt;

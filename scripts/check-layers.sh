@@ -10,6 +10,7 @@
 #   4 motor      the motor and the coupling of speeds and pulleys (runs sizing)
 #   5 program    the event routing: the one place that knows every handler
 #   6 sheet      what is drawn from the finished form, for every face
+#   6 drivefile  the drive kept as a file and read back, for every face
 #   7 ui tools   the faces and the scenario runner
 #   8 app bench fuzz tests
 #
@@ -30,7 +31,7 @@ rank_of() {
     sizing) echo 3 ;;
     motor) echo 4 ;;
     program) echo 5 ;;
-    sheet) echo 6 ;;
+    sheet | drivefile) echo 6 ;;
     ui | tools) echo 7 ;;
     app | bench | fuzz | tests) echo 8 ;;
     *) echo "" ;;
