@@ -15,6 +15,7 @@ namespace selbrin::win32 {
 namespace {
 
 constexpr int kAppIcon = 1;
+constexpr UINT kShortcutDescription = 101;  // as packaging/windows/finish-msi.sh names it
 
 #pragma pack(push, 2)
 struct IconEntry {  // an image of an icon group, as the resource keeps it
@@ -79,6 +80,12 @@ TEST(ResourcesTest, TheVersionRecordIsTurkishAndAgreesWithItself) {
   EXPECT_EQ(text(L"ProductName"), "Selbrin");
   EXPECT_EQ(text(L"LegalCopyright"), "Copyright (c) 2026 The Selbrin developers");
   EXPECT_EQ(text(L"FileDescription"), "Selbrin, kayış kasnak hesabı");
+  // The Start menu shortcut's description, by the id the installer names.
+  HMODULE exe = LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  wchar_t shortcut[64] = {};
+  LoadStringW(exe, kShortcutDescription, shortcut, 64);
+  FreeLibrary(exe);
+  EXPECT_EQ(Narrow(shortcut), "Selbrin, kayış kasnak hesabı");
   auto [fixed, fixed_length] = query(L"\\");
   ASSERT_EQ(fixed_length, sizeof(VS_FIXEDFILEINFO));
   const auto* info = static_cast<const VS_FIXEDFILEINFO*>(fixed);
