@@ -100,8 +100,9 @@ test-web: web
 
 # The browser tests' and the lint's packages, exactly as locked; nothing is
 # downloaded by install scripts (puppeteer-core drives Debian's browsers).
+# npm's cache is in the build folder, not the home's.
 node_modules: package.json package-lock.json | deps
-	@npm ci --ignore-scripts --no-audit --no-fund >/dev/null
+	@npm ci --ignore-scripts --no-audit --no-fund --cache build-web/npm-cache >/dev/null
 	@touch node_modules
 
 # The Debian package, from the release build: build-release/selbrin_1.00_*.deb
