@@ -9,7 +9,7 @@ export default [
     languageOptions: { sourceType: "module", globals: globals.browser },
   },
   {
-    files: ["ui/web/**/*.mjs", "tests/web/**/*.mjs", "eslint.config.mjs"],
+    files: ["ui/web/**/*.mjs", "tests/ui/web/**/*.mjs", "eslint.config.mjs"],
     languageOptions: { sourceType: "module", globals: { ...globals.node, ...globals.browser } },
   },
   {

@@ -31,6 +31,14 @@ void Form1::SetCaption(Ctl c, std::string caption) {
   Changed(c);
 }
 
+void Form1::Restore(Ctl c, std::string text, bool by_program, int value) {
+  ControlState& s = state(c);
+  s.text = std::move(text);
+  s.by_program = by_program;
+  s.value = value;
+  Changed(c);
+}
+
 void Form1::ClearOption(int index) {
   ControlState& s = state(Option(index));
   if (s.value == 0) return;

@@ -104,6 +104,12 @@ class Form1 {
   // depends on it; the calculation sheet reports it.
   bool ResultsOutdated() const { return results_outdated_; }
 
+  // Puts a control back as a saved drive had it (a drive file being opened):
+  // its text or caption, whether the program wrote it, and its value. Raises no
+  // event; tells the listener.
+  void Restore(Ctl c, std::string text, bool by_program, int value);
+  void RestoreResultsOutdated(bool outdated) { results_outdated_ = outdated; }
+
   // The form variables, in their order of declaration; zero at creation.
   Single cellA, cellB, centreDistance, wrapAngle, piValue, arcFactor, serviceFactor, lengthFactor,
       beltLength, beltRating, screwSpeed, speedRatio;

@@ -48,4 +48,25 @@ if [ "$status" -ne 0 ]; then
   exit 1
 fi
 grep -E '^#[0-9]+.*DONE|^stat::number_of_executed_units|^stat::peak_rss_mb' build-fuzz/fuzz.log || true
+
+# The drive file's reader, from the drives of fuzz/drive-seeds/, for a tenth of
+# the time (FUZZ_DRIVE_RUNS inputs, 3000 by default, in a repeatable run).
+drive_corpus=build-fuzz/drive-corpus
+drive_options=()
+if [ -n "${FUZZ_SEED:-}" ]; then
+  drive_corpus=build-fuzz/drive-corpus-seed-$FUZZ_SEED
+  rm -rf "$drive_corpus"
+  drive_options=(-seed="$FUZZ_SEED" -runs="${FUZZ_DRIVE_RUNS:-3000}")
+fi
+mkdir -p "$drive_corpus"
+echo "fuzz: reading random drive files (log: build-fuzz/drive-fuzz.log)"
+build-fuzz/bin/selbrin-drive-fuzz "$drive_corpus" fuzz/drive-seeds "${drive_options[@]}" \
+  -max_total_time=$((seconds / 10 + 1)) -max_len=4096 -timeout=10 -rss_limit_mb=2048 \
+  -print_final_stats=1 -artifact_prefix=build-fuzz/found/ >build-fuzz/drive-fuzz.log 2>&1 || status=$?
+if [ "$status" -ne 0 ]; then
+  tail -n 60 build-fuzz/drive-fuzz.log
+  echo "fuzz: a file broke the drive reader; it is saved in build-fuzz/found/ (build-fuzz/bin/selbrin-drive-fuzz FILE shows how)"
+  exit 1
+fi
+grep -E '^stat::number_of_executed_units' build-fuzz/drive-fuzz.log || true
 echo "fuzz: nothing found"

@@ -103,8 +103,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     pos = end + 1;
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     // The sheet is made after every action anyway; a fuzzed file name must not
-    // write over files.
-    if (line.starts_with("sheet")) continue;
+    // write over files, nor read from one that never ends (the drive reader has
+    // a fuzzer of its own).
+    if (line.starts_with("sheet") || line.starts_with("save") || line.starts_with("open")) {
+      continue;
+    }
     Play(form, line, out);
     if (form.ended() && line != "click Command3") Fail(line, "the form ended by itself");
   }

@@ -103,7 +103,8 @@ std::string DateText(const Date& date) {
 
 namespace {
 
-void Build(Svg& svg, const Form1& form, std::string_view version, const Date& date) {
+void Build(Svg& svg, const Form1& form, std::string_view version, const Date& date,
+           const TitleBlock& /*title*/) {
   Title(svg, version, date);
   Tables(svg, form);
   Drawing(svg, form);
@@ -112,15 +113,17 @@ void Build(Svg& svg, const Form1& form, std::string_view version, const Date& da
 
 }  // namespace
 
-std::string SheetSvg(const Form1& form, std::string_view version, const Date& date) {
+std::string SheetSvg(const Form1& form, std::string_view version, const Date& date,
+                     const TitleBlock& title) {
   Svg svg(kPageWidth, kPageHeight);
-  Build(svg, form, version, date);
+  Build(svg, form, version, date, title);
   return svg.Finish();
 }
 
-SheetParts SheetForPainter(const Form1& form, std::string_view version, const Date& date) {
+SheetParts SheetForPainter(const Form1& form, std::string_view version, const Date& date,
+                           const TitleBlock& title) {
   Svg svg(kPageWidth, kPageHeight, false);
-  Build(svg, form, version, date);
+  Build(svg, form, version, date, title);
   std::vector<TextItem> texts = svg.texts();
   return {svg.Finish(), std::move(texts)};
 }

@@ -30,9 +30,22 @@ struct Date {
 // "05.03.2024".
 std::string DateText(const Date& date);
 
+// The title block's lines that the form does not hold: what the drive is for and
+// who answers for it. Empty lines are left blank on the page, to be written in
+// by hand; the file name, when given, says where the drive was saved.
+struct TitleBlock {
+  std::string proje;         // "Proje"
+  std::string tahrik;        // "Tahrik"
+  std::string kompresor;     // "Kompresör"
+  std::string hazirlayan;    // "Hazırlayan"
+  std::string kontrol_eden;  // "Kontrol eden"
+  std::string file_name;     // "Dosya"
+};
+
 // The whole page. The date and the version are given, so that the same form
 // always gives the same page.
-std::string SheetSvg(const Form1& form, std::string_view version, const Date& date);
+std::string SheetSvg(const Form1& form, std::string_view version, const Date& date,
+                     const TitleBlock& title = {});
 
 // The same page in two parts, for a face that draws the texts itself: the
 // drawing without its texts, and the texts.
@@ -40,6 +53,7 @@ struct SheetParts {
   std::string graphics;
   std::vector<TextItem> texts;
 };
-SheetParts SheetForPainter(const Form1& form, std::string_view version, const Date& date);
+SheetParts SheetForPainter(const Form1& form, std::string_view version, const Date& date,
+                           const TitleBlock& title = {});
 
 }  // namespace selbrin::sheet

@@ -33,6 +33,11 @@ ui/web/window.cpp         sheet/sheet.h           pass
 ui/web/window.cpp         ui/fault_text.h         pass
 ui/win32/window.cpp       ui/qt/form_window.h     fail
 tests/ui/window_test.cpp  tests/support/inv.h     pass
+tests/ui/qt/look_test.cpp ui/qt/form_window.h     pass
+tests/ui/qt/look_test.cpp ui/common/reading.h     pass
+tests/ui/web/rules.cpp    ui/qt/widgets.h         fail
+tests/ui/win32/a_test.cpp tests/ui/qt/support.h   fail
+tests/ui/common/a_test.cpp ui/win32/wide.h        fail
 fuzz/session_fuzz.cpp     tests/support/inv.h     pass
 tools/replay/replay.cpp   tests/support/inv.h     fail
 newfolder/thing.cpp       form/form1.h            fail

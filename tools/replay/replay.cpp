@@ -8,6 +8,7 @@
 #include <istream>
 #include <ostream>
 
+#include "drivefile/file.h"
 #include "form/values.h"
 #include "runtime/fault.h"
 #include "sheet/fields.h"
@@ -156,14 +157,39 @@ std::optional<sheet::Date> SheetDate() {
   return sheet::Date{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday};
 }
 
-std::optional<std::string> WriteSheet(const Form1& form, std::string_view path) {
+std::optional<std::string> WriteSheet(const Form1& form, const sheet::TitleBlock& title,
+                                      std::string_view path) {
   if (path.empty()) return "sheet needs a file name";
   std::optional<sheet::Date> date = SheetDate();
   if (!date) return "SOURCE_DATE_EPOCH is not a whole number of seconds";
   std::ofstream file{std::string(path), std::ios::binary};
-  file << sheet::SheetSvg(form, SELBRIN_VERSION_TEXT, *date);
+  file << sheet::SheetSvg(form, SELBRIN_VERSION_TEXT, *date, title);
   file.close();
   if (!file) return "cannot write '" + std::string(path) + "'";
+  return std::nullopt;
+}
+
+Verdict SaveDrive(const Form1& form, sheet::TitleBlock& title, std::string_view path) {
+  if (path.empty()) return "save needs a file name";
+  if (drivefile::SaveDriveFile(path, drivefile::Capture(form, title))) {
+    return "cannot write '" + std::string(path) + "'";
+  }
+  title.file_name = drivefile::FileName(path);
+  return std::nullopt;
+}
+
+// A file that is not a drive is reported as an error, not a bad line: the file,
+// not the script, is at fault, and the form stays as it was.
+Verdict OpenDrive(Form1& form, sheet::TitleBlock& title, std::string_view path, std::ostream& out) {
+  if (path.empty()) return "open needs a file name";
+  drivefile::Drive drive;
+  if (std::optional<std::string> error = drivefile::OpenDriveFile(path, drive)) {
+    out << "error: " << *error << '\n';
+    return std::nullopt;
+  }
+  drivefile::Apply(drive, form);
+  title = drive.title;
+  title.file_name = drivefile::FileName(path);
   return std::nullopt;
 }
 
@@ -191,6 +217,12 @@ std::string FormState(const Form1& form) {
 
 std::optional<std::string> PlayLine(Form1& form, std::string_view line, std::ostream& out,
                                     const AfterAction& after_action) {
+  sheet::TitleBlock title;
+  return PlayLine(form, title, line, out, after_action);
+}
+
+std::optional<std::string> PlayLine(Form1& form, sheet::TitleBlock& title, std::string_view line,
+                                    std::ostream& out, const AfterAction& after_action) {
   if (line.empty() || line.front() == '#') return std::nullopt;
   if (!IsValidUtf8(line)) return "not UTF-8 text";
   auto [verb, rest] = SplitWord(line);
@@ -205,7 +237,9 @@ std::optional<std::string> PlayLine(Form1& form, std::string_view line, std::ost
     out << sheet::ResultsText(form) << '\n';
     return std::nullopt;
   }
-  if (verb == "sheet") return WriteSheet(form, rest);
+  if (verb == "sheet") return WriteSheet(form, title, rest);
+  if (verb == "save") return SaveDrive(form, title, rest);
+  if (verb == "open") return OpenDrive(form, title, rest, out);
   if (verb == "select") return PlaySelect(action, rest);
   if (verb == "click") return PlayClick(action, rest);
   if (verb == "pick") return PlayPick(action, rest);
@@ -215,12 +249,13 @@ std::optional<std::string> PlayLine(Form1& form, std::string_view line, std::ost
 
 int Run(std::istream& in, std::ostream& out, std::ostream& err) {
   Form1 form;
+  sheet::TitleBlock title;
   std::string line;
   int number = 0;
   while (std::getline(in, line)) {
     ++number;
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (std::optional<std::string> reason = PlayLine(form, line, out)) {
+    if (std::optional<std::string> reason = PlayLine(form, title, line, out)) {
       out.flush();
       err << "bad line " << number << ": " << *reason << '\n';
       return kBadLine;

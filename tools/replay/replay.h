@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "form/form1.h"
+#include "sheet/sheet.h"
 
 namespace selbrin::replay {
 
@@ -28,6 +29,12 @@ using AfterAction = std::function<void()>;
 // a bad line changes nothing. Output (state, faults, "end") goes to `out`.
 std::optional<std::string> PlayLine(Form1& form, std::string_view line, std::ostream& out,
                                     const AfterAction& after_action = {});
+
+// The same, for a session that also keeps what the form does not hold: the
+// title lines of the drive last opened, and the name of the file last saved to
+// or opened from, which the sheet prints.
+std::optional<std::string> PlayLine(Form1& form, sheet::TitleBlock& title, std::string_view line,
+                                    std::ostream& out, const AfterAction& after_action = {});
 
 // Plays a whole script: creates and loads a form, runs each line in turn.
 int Run(std::istream& in, std::ostream& out, std::ostream& err);

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "tests/win32/window_fixture.h"
+#include "tests/ui/win32/window_fixture.h"
 // after windows.h, which it needs
 #include <commctrl.h>
 

@@ -15,7 +15,7 @@
 
 #include "form/values.h"
 #include "sheet/fields.h"
-#include "tests/win32/window_fixture.h"
+#include "tests/ui/win32/window_fixture.h"
 #include "ui/common/geometry.h"
 #include "ui/common/keyboard.h"
 #include "ui/win32/sheet_commands.h"

@@ -5,7 +5,7 @@
 # Wine runs with a fresh, empty home and XDG folders, which must stay empty: the
 # install must not reach the desktop's menus or icons outside the Wine prefix.
 set -euo pipefail
-"$(dirname "$0")/../../scripts/require-tool.sh" wine wine winepath wine || exit 1
+"$(dirname "$0")/../../../scripts/require-tool.sh" wine wine winepath wine || exit 1
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:+$WINEDLLOVERRIDES;}winemenubuilder.exe=d"
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT

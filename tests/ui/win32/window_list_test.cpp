@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "tests/win32/window_fixture.h"
+#include "tests/ui/win32/window_fixture.h"
 
 namespace selbrin::win32 {
 namespace {
