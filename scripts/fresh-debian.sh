@@ -77,6 +77,10 @@ mount --rbind /dev "$root/dev" && mount --make-rslave "$root/dev"
 # server started by a test picks a display that no one else is using.
 mount --bind /tmp "$root/tmp"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
+# This machine's own certificate authorities (a network that inspects TLS), so
+# that npm reaches its registry from the tree as it does from here.
+mkdir -p "$root/usr/local/share/ca-certificates"
+cp /usr/local/share/ca-certificates/*.crt "$root/usr/local/share/ca-certificates/" 2>/dev/null || true
 
 in_tree "apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get upgrade -y -qq >/dev/null &&
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq git make >/dev/null"
