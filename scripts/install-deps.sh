@@ -27,7 +27,7 @@ test_packages=(
   clang libclang-rt-14-dev clang-format-14 llvm-14   # fuzzer, format, llvm-rc
   xvfb xauth x11-utils xdotool openbox imagemagick   # windows on a virtual X server
   libxcb1-dev libxcb-damage0-dev                     # the start-up probe
-  desktop-file-utils appstream                       # the install test
+  desktop-file-utils appstream libxml2-utils shared-mime-info   # the install test
   librsvg2-bin poppler-utils                         # the sheet: SVG and PDF
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 fonts-wine
   wixl                                               # the Windows installer
