@@ -30,7 +30,7 @@ test_packages=(
   desktop-file-utils appstream libxml2-utils shared-mime-info   # the install test
   librsvg2-bin poppler-utils                         # the sheet: SVG and PDF
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 fonts-wine
-  wixl                                               # the Windows installer
+  wixl msitools                                      # the Windows installer
   emscripten nodejs chromium firefox-esr             # the web page
 )
 

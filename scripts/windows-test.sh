@@ -28,4 +28,4 @@ ctest --preset windows "$@" || status=$?
 wineserver -k >/dev/null 2>&1 || true
 kill "$wm" 2>/dev/null || true
 exit $status'
-exec xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" bash -c "$inner" windows-test "$@"
+exec xvfb-run -a -s "-screen 0 1280x800x24 -dpi 96" bash -c "$inner" windows-test "$@"

@@ -9,6 +9,7 @@
 
 #include "drivefile/file.h"
 #include "drivefile/format.h"
+#include "tests/support/temp_path.h"
 #include "tools/replay/replay.h"
 
 namespace selbrin::drivefile {
@@ -145,7 +146,7 @@ TEST(BadFile, HugeFileIsRefusedBySize) {
 #if defined(__EMSCRIPTEN__)
   GTEST_SKIP() << "node keeps a file in memory, sparse or not";
 #endif
-  std::string path = testing::TempDir() + "huge.selbrin";
+  std::string path = test::UniqueTempPath("huge.selbrin");
   std::filesystem::resize_file((std::ofstream(path) << "selbrin-drive 1\n", path),
                                std::uintmax_t{100} * 1024 * 1024);
   Drive drive;
