@@ -4,7 +4,15 @@
 # upgrade rules, the shortcut's Turkish description from the program), then
 # installs it for the current user under Wine, checks that the program and its
 # Start menu shortcut are there, uninstalls it and checks they are gone.
+# Wine runs with a fresh, empty home and XDG folders, which must stay empty: the
+# install must not reach the desktop's menus or icons outside the Wine prefix.
 set -euo pipefail
+"$(dirname "$0")/../../../scripts/require-tool.sh" wine wine winepath wine msiinfo msitools || exit 1
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:+$WINEDLLOVERRIDES;}winemenubuilder.exe=d"
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share \
+  XDG_CACHE_HOME=$home/.cache XDG_STATE_HOME=$home/.local/state
 table() { msiinfo export "$1" "$2" | tr -d '\r'; }
 expect() {  # TABLE PATTERN
   table "$1" "$2" | grep -qE "$3" || { echo "$2 has no row like: $3"; table "$1" "$2"; exit 1; }
@@ -26,4 +34,10 @@ wine msiexec /x "$msi" /qn
 for f in "$programs/selbrin.exe" "$menu/Selbrin.lnk"; do
   [ ! -e "$f" ] || { echo "left after uninstall: $f"; exit 1; }
 done
-echo "installed and uninstalled $1"
+written=$(cd "$home" && find . -mindepth 1)
+if [ -n "$written" ]; then
+  echo "installing and uninstalling wrote into the home folder:"
+  echo "$written"
+  exit 1
+fi
+echo "installed and uninstalled $1; the home folder untouched"

@@ -8,6 +8,7 @@
 # distance 500, "SPB", three belts, "Hesapla", which gives a belt power) and
 # saves the window, the focus on "Hesapla", to TYPICAL_SHOT.
 set -euo pipefail
+"$(dirname "$0")/../../../scripts/require-tool.sh" wine wine xdotool xdotool xwininfo x11-utils import imagemagick
 exe=$1 shot=$2 typical=$3
 wine "$exe" &
 pid=$!
