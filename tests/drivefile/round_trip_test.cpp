@@ -176,6 +176,23 @@ TEST(RoundTrip, RunnerSaveAndOpen) {
   }
 }
 
+// A drive whose last "Hesapla" a fault cut short opens with that fault, so its
+// sheet says so, as the saved one did.
+TEST(RoundTrip, KeepsTheFaultOfTheLastCalculation) {
+  std::string path = test::UniqueTempPath("faulted.selbrin");
+  std::string sheet = test::UniqueTempPath("faulted.svg");
+  for (std::string_view fault : {"pick Combo3 500\npaste Combo2\n", "paste Combo2 -100\n"}) {
+    std::string script = std::string(fault) + "click Command1\n";
+    RunScript(script + "save " + path + "\nsheet " + sheet + "\n");
+    std::string saved;
+    std::getline(std::ifstream(sheet), saved, '\0');
+    RunScript("open " + path + "\nsheet " + sheet + "\n");
+    std::string opened;
+    std::getline(std::ifstream(sheet), opened, '\0');
+    EXPECT_EQ(opened, saved) << script;
+  }
+}
+
 // A file that is not a drive is reported, and the form goes on as it was.
 TEST(RoundTrip, BadFileLeavesTheFormAsItWas) {
   std::string path = test::UniqueTempPath("bad.selbrin");
