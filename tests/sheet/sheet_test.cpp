@@ -283,6 +283,24 @@ TEST(Sheet, WorksOutWhatTheDriveNeedsAfterSizing) {
   }
 }
 
+// A long drive at 1:200 keeps its belt thinner than its pulleys; a small one is
+// enlarged rather than left as a speck.
+TEST(Sheet, DrawsLineWidthsToTheScaleAndEnlargesSmallDrives) {
+  struct Row {
+    const char *motor, *screw, *centre, *scale;
+  };
+  for (Row row : {Row{"100", "100", "20000", "1:200"}, Row{"10", "8", "30", "2:1"}}) {
+    Form1 form;
+    form.SetText(Ctl::Combo2, row.motor);
+    form.SetText(Ctl::Combo3, row.screw);
+    form.SetText(Ctl::Text10, row.centre);
+    std::string svg = SheetSvg(form, "1.00", kDate);
+    EXPECT_NE(svg.find(std::string("Ölçek ") + row.scale + "<"), std::string::npos) << row.scale;
+    EXPECT_LE(Attr(svg, "upper-strand", "stroke-width"), 2 * Attr(svg, "motor-pulley", "r"));
+    EXPECT_LE(Attr(svg, "motor-pulley", "stroke-width"), Attr(svg, "motor-pulley", "r"));
+  }
+}
+
 TEST(Sheet, ReadsTheFormAndChangesNothing) {
   Form1 form;
   testing::EnterFirstDrive(form);
