@@ -63,11 +63,12 @@ void Form1Window::ShowTextBox(Ctl c) {
 void Form1Window::ShowOption(Ctl c) {
   auto* button = static_cast<QRadioButton*>(widget(c));
   bool on = form_.OptionValue(Def(c).index);
+  // A click has already checked the button; the tab stop must still follow it.
+  UpdateOptionTabStop();
   if (button->isChecked() == on) return;
   button->setAutoExclusive(on);
   button->setChecked(on);
   button->setAutoExclusive(true);
-  UpdateOptionTabStop();
 }
 
 void Form1Window::ShowCombo(Ctl c) {

@@ -107,7 +107,9 @@ class Player {
   }
 
   QString Escape() {
-    QWidget* focus = QApplication::focusWidget();
+    // The form's own focus: on the offscreen platform a closed list keeps the
+    // application's focus, where a desktop would give it back to the form.
+    QWidget* focus = window_.focusWidget();
     QTest::keyClick(focus != nullptr ? focus : &window_, Qt::Key_Escape);
     QMessageBox* box = window_.faultMessage();
     return box != nullptr && box->isVisible() ? QStringLiteral("Esc left the fault message open")
@@ -160,9 +162,10 @@ class Player {
     const Qt::Key keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down};
     QWidget* stop = nullptr;
     for (int i = 0; i < kProfileCount; ++i) {
-      if (window_.widget(Option(i))->focusPolicy() == Qt::StrongFocus)
+      if ((window_.widget(Option(i))->focusPolicy() & Qt::TabFocus) != 0)
         stop = window_.widget(Option(i));
     }
+    if (stop == nullptr) return;  // the check of the state line after it says so
     stop->setFocus(Qt::TabFocusReason);
     QTest::keyClick(stop, keys[names.indexOf(arrow_)]);
     arrow_.clear();
