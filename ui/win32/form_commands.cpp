@@ -41,6 +41,8 @@ void FormWindow::OnContextMenu(LPARAM lp) {
     PutOnClipboard(hwnd_, form_.Text(*c));
   } else if (std::optional<face::SheetCommand> command = SheetCommandOfId(chosen)) {
     RunSheetCommand(*command);
+  } else if (std::optional<face::DriveCommand> drive = DriveCommandOfId(chosen)) {
+    drive_->Run(*drive);
   }
 }
 

@@ -212,12 +212,17 @@ TEST_F(WindowTest, CopyCommandsPutTheFormOnTheClipboard) {
 }
 
 // State: a new window.  Action: none.  Expected: the background's menu has the
-// two sheet commands with their shortcuts, and no PDF command.
-TEST_F(WindowTest, TheBackgroundMenuListsTheSheetCommands) {
+// three drive file commands, a separator and the two sheet commands with their
+// shortcuts, and no PDF command.
+TEST_F(WindowTest, TheBackgroundMenuListsTheDriveAndSheetCommands) {
   HMENU menu = CreateFormMenu();
-  EXPECT_EQ(GetMenuItemCount(menu), 2);
-  EXPECT_EQ(MenuText(menu, 0), "Sonuçları kopyala\tCtrl+Shift+C");
-  EXPECT_EQ(MenuText(menu, 1), "Yazdır…\tCtrl+P");
+  EXPECT_EQ(GetMenuItemCount(menu), 6);
+  EXPECT_EQ(MenuText(menu, 0), "Aç…\tCtrl+O");
+  EXPECT_EQ(MenuText(menu, 1), "Kaydet\tCtrl+S");
+  EXPECT_EQ(MenuText(menu, 2), "Farklı kaydet…\tCtrl+Shift+S");
+  EXPECT_EQ(GetMenuState(menu, 3, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
+  EXPECT_EQ(MenuText(menu, 4), "Sonuçları kopyala\tCtrl+Shift+C");
+  EXPECT_EQ(MenuText(menu, 5), "Yazdır…\tCtrl+P");
   DestroyMenu(menu);
 }
 
