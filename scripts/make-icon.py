@@ -1,11 +1,12 @@
 #!/usr/bin/env python3
 """Draws the program's icon: two pulleys and the belt between them.
 
-One drawing, written out four ways into data/:
+One drawing, written out six ways into data/:
   icons/hicolor/scalable/apps/ID.svg   the scalable version for desktops
   icons/hicolor/32x32/apps/ID.png      the window and application icon, 24-bit colour
   icons/hicolor/256x256/apps/ID.png    the same at a size for large displays
   ID.ico                               the 32 x 32 image for the Windows executable
+  web/icon-192.png, web/icon-512.png   the web site's icons, for installing it as an app
 
 The shapes are circles and the belt's two outer tangents, so the PNGs are
 rasterised here with plain supersampling (standard library only) rather than by
@@ -191,6 +192,8 @@ def main():
     write("icons/hicolor/256x256/apps/%s.png" % APP_ID, png(render(256, 3)))
     write("icons/hicolor/scalable/apps/%s.svg" % APP_ID, svg().encode())
     write("%s.ico" % APP_ID, ico(small))
+    write("web/icon-192.png", png(render(192, 3)))
+    write("web/icon-512.png", png(render(512, 2)))
 
 
 if __name__ == "__main__":
