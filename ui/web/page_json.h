@@ -11,7 +11,8 @@ std::string ElementId(std::size_t control);
 
 // {"title", "faultTitle", "button", "ended", "openList", "clientWidth",
 // "clientHeight", "controls": [{"id", "kind", "caption", "tooltip", "name",
-// "label", "unit", "index", "maxChars", "left", "top", "width", "height"}...],
+// "label", "unit", "index", "maxChars", "left", "top", "width", "height",
+// "group", "row", "slot", "inputMode"}...],
 // "order": [control numbers, in the order of the page's elements],
 // "commands": [{"command", "id", "caption", "keys"}...]}
 std::string TableJson();
