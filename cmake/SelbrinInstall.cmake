@@ -4,6 +4,7 @@
 #   bin/selbrin
 #   share/applications/io.github.selbrin.Selbrin.desktop
 #   share/metainfo/io.github.selbrin.Selbrin.metainfo.xml
+#   share/mime/packages/io.github.selbrin.Selbrin.xml   the drive file's type
 #   share/icons/hicolor/{32x32,256x256,scalable}/apps/io.github.selbrin.Selbrin.{png,svg}
 #   share/doc/selbrin/copyright
 #
@@ -19,6 +20,8 @@ install(FILES ${SELBRIN_DATA}/${SELBRIN_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${SELBRIN_DATA}/${SELBRIN_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${SELBRIN_DATA}/${SELBRIN_APP_ID}.mime.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME ${SELBRIN_APP_ID}.xml)
 install(DIRECTORY ${SELBRIN_DATA}/icons/hicolor
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons
         FILES_MATCHING PATTERN "${SELBRIN_APP_ID}.png" PATTERN "${SELBRIN_APP_ID}.svg")

@@ -57,6 +57,7 @@ Num CorrectedRating(const Form1& form) {
 }  // namespace
 
 void Command1_Click(Form1& form) {
+  form.CalculationStarted();
   form.screwSpeed = ReadNumber(form, Ctl::Text2);
   form.speedRatio = ReadNumber(form, Ctl::Label36);  // as shown, with its two decimals
   form.centreDistance = ReadNumber(form, Ctl::Text10);

@@ -20,7 +20,11 @@ void Form1::SetText(Ctl c, std::string text) {
   state(c).text = std::move(text);
   state(c).by_program = true;
   // The total power is the drive calculation's last write, and only its.
-  if (c == Ctl::Text13) results_outdated_ = false;
+  if (c == Ctl::Text13) {
+    results_outdated_ = false;
+    calculating_ = false;
+    calculation_fault_.reset();
+  }
   Changed(c);
   RaiseChange(c);
 }
@@ -98,6 +102,8 @@ std::optional<FaultKind> Form1::Boundary(Action&& action) {
   try {
     action();
   } catch (const Fault& fault) {
+    if (calculating_) calculation_fault_ = fault.kind();
+    calculating_ = false;
     return fault.kind();
   }
   return std::nullopt;

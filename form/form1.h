@@ -104,11 +104,23 @@ class Form1 {
   // depends on it; the calculation sheet reports it.
   bool ResultsOutdated() const { return results_outdated_; }
 
+  // The drive calculation says it has begun; its write of Text13 says it ended.
+  // When a fault cuts it short in between, CalculationFault() keeps the fault
+  // until a later calculation runs to its end. Nothing shown depends on it; the
+  // calculation sheet reports it.
+  void CalculationStarted() { calculating_ = true; }
+  std::optional<FaultKind> CalculationFault() const { return calculation_fault_; }
+
   // Puts a control back as a saved drive had it (a drive file being opened):
   // its text or caption, whether the program wrote it, and its value. Raises no
   // event; tells the listener.
   void Restore(Ctl c, std::string text, bool by_program, int value);
-  void RestoreResultsOutdated(bool outdated) { results_outdated_ = outdated; }
+  // The opened drive's results are as outdated as saved, and no fault of the
+  // form's last calculation belongs to them.
+  void RestoreResultsOutdated(bool outdated) {
+    results_outdated_ = outdated;
+    calculation_fault_.reset();
+  }
 
   // The form variables, in their order of declaration; zero at creation.
   Single cellA, cellB, centreDistance, wrapAngle, piValue, arcFactor, serviceFactor, lengthFactor,
@@ -156,6 +168,8 @@ class Form1 {
   Listener listener_;
   bool ended_ = false;
   bool results_outdated_ = false;
+  bool calculating_ = false;
+  std::optional<FaultKind> calculation_fault_;
 };
 
 // The form variables by name, in their order of declaration.

@@ -9,8 +9,13 @@
 namespace selbrin::sheet {
 namespace {
 
-constexpr std::string_view kOutline = R"(fill="none" stroke="black" stroke-width="0.35")";
-constexpr std::string_view kBelt = R"(fill="none" stroke="#1f4e9c" stroke-width="0.7")";
+// The widths of the outlines and the belt, at most these, and thinner on small
+// pulleys so that a belt line is never wider than a pulley.
+constexpr double kOutlineWidth = 0.35;
+constexpr double kBeltWidth = 0.7;
+constexpr double kOutlineShare = 0.15;  // of the smaller radius on the page
+constexpr double kBeltShare = 0.25;
+constexpr double kThinnest = 0.02;
 constexpr std::string_view kThin = R"(stroke="black" stroke-width="0.18")";
 constexpr std::string_view kCentreLine =
     R"(stroke="black" stroke-width="0.18" stroke-dasharray="6 1.5 1 1.5")";
@@ -23,6 +28,15 @@ constexpr double kTextRoom = 20;    // room between the centres for both diamete
 constexpr double kArcOffset = 1.5;  // the arc runs just outside the smaller pulley
 constexpr double kAngleGap = 1.5;   // from the arc to its angle's text
 constexpr int kAngleDecimals = 2;
+constexpr double kLeader = 3;  // how far a text that does not fit stands off its line
+
+std::string Stroke(std::string_view colour, double width) {
+  return R"(fill="none" stroke=")" + std::string(colour) + R"(" stroke-width=")" + Mm(width) + "\"";
+}
+
+double WidthFor(const DriveLayout& d, double most, double share) {
+  return std::clamp(share * std::min(d.motor_radius, d.screw_radius), kThinnest, most);
+}
 
 // A filled arrowhead whose tip is at `tip`, pointing away from `from`.
 void Arrow(Svg& svg, Point tip, Point from) {
@@ -39,11 +53,27 @@ void Arrow(Svg& svg, Point tip, Point from) {
 }
 
 // A horizontal dimension from x1 to x2 at height y, its text above the line.
+// On a line too short for both arrows they point in from outside; a text wider
+// than the line stands to its right, on a leader.
 void Dimension(Svg& svg, double x1, double x2, double y, std::string_view text) {
-  svg.Line(x1, y, x2, y, kThin);
-  Arrow(svg, {x1, y}, {x2, y});
-  Arrow(svg, {x2, y}, {x1, y});
-  svg.Text((x1 + x2) / 2, y - 1, text, kTextSize, "middle");
+  double length = x2 - x1;
+  bool arrows_inside = length >= 2 * kArrowLength + kArrowHalfWidth;
+  if (arrows_inside) {
+    svg.Line(x1, y, x2, y, kThin);
+    Arrow(svg, {x1, y}, {x2, y});
+    Arrow(svg, {x2, y}, {x1, y});
+  } else {
+    svg.Line(x1 - 2 * kArrowLength, y, x2 + 2 * kArrowLength, y, kThin);
+    Arrow(svg, {x1, y}, {x1 - 1, y});
+    Arrow(svg, {x2, y}, {x2 + 1, y});
+  }
+  if (TextWidth(text, kTextSize) <= length) {
+    svg.Text((x1 + x2) / 2, y - 1, text, kTextSize, "middle");
+    return;
+  }
+  double end = x2 + (arrows_inside ? 0 : 2 * kArrowLength);
+  svg.Line(end, y, end + kLeader, y - kLeader, kThin);
+  svg.Text(end + kLeader + 0.5, y - kLeader, text, kTextSize, "start");
 }
 
 void DrawPulleys(Svg& svg, const DriveLayout& d) {
@@ -53,12 +83,14 @@ void DrawPulleys(Svg& svg, const DriveLayout& d) {
     double mark = std::min(r, 3.0) + 2;
     svg.Line(c.x, c.y - mark, c.x, c.y + mark, kThin);
   }
-  svg.Circle(m.x, m.y, d.motor_radius, kOutline, "motor-pulley");
-  svg.Circle(s.x, s.y, d.screw_radius, kOutline, "screw-pulley");
+  std::string outline = Stroke("black", WidthFor(d, kOutlineWidth, kOutlineShare));
+  std::string belt = Stroke("#1f4e9c", WidthFor(d, kBeltWidth, kBeltShare));
+  svg.Circle(m.x, m.y, d.motor_radius, outline, "motor-pulley");
+  svg.Circle(s.x, s.y, d.screw_radius, outline, "screw-pulley");
   svg.Line(d.upper_motor.x, d.upper_motor.y, d.upper_screw.x, d.upper_screw.y,
-           std::string(kBelt) + R"( id="upper-strand")");
+           belt + R"( id="upper-strand")");
   svg.Line(d.lower_motor.x, d.lower_motor.y, d.lower_screw.x, d.lower_screw.y,
-           std::string(kBelt) + R"( id="lower-strand")");
+           belt + R"( id="lower-strand")");
 }
 
 // The arc of contact round the far side of the smaller pulley, from one strand's
@@ -77,12 +109,14 @@ void DrawArc(Svg& svg, const DriveLayout& d) {
   std::string sweep = d.arc_on_motor ? "0" : "1";
   svg.Path("M" + Mm(from.x) + " " + Mm(from.y) + "A" + Mm(rho) + " " + Mm(rho) + " 0 0 " + sweep +
                " " + Mm(to.x) + " " + Mm(to.y),
-           R"(fill="none" stroke=")" + std::string(kAccentColour) + R"(" stroke-width="0.6")",
-           "arc-of-contact");
+           Stroke(kAccentColour, WidthFor(d, kBeltWidth, kBeltShare)), "arc-of-contact");
+  std::string pulley = d.arc_on_motor ? "motor kasnağı" : "vida kasnağı";
   std::string angle = ShownNumber(d.wrap_degrees, kAngleDecimals) + "°";
   double side = d.arc_on_motor ? -1 : 1;
-  svg.Text(c.x + side * (rho + kAngleGap), c.y - 1, angle, kTextSize,
-           d.arc_on_motor ? "end" : "start", TextStyle::Angle);
+  std::string_view anchor = d.arc_on_motor ? "end" : "start";
+  double x = c.x + side * (rho + kAngleGap);
+  svg.Text(x, c.y - 1, angle, kTextSize, anchor, TextStyle::Angle);
+  svg.Text(x, c.y + kTextSize, pulley, kTextSize * 0.8, anchor, TextStyle::Angle);
 }
 
 void DrawDimensions(Svg& svg, const DriveLayout& d) {
@@ -107,10 +141,17 @@ void DrawDimensions(Svg& svg, const DriveLayout& d) {
 
 }  // namespace
 
-void DrawDrive(Svg& svg, const DriveLayout& d) {
+void DrawDrive(Svg& svg, const DriveLayout& d, bool calculated) {
   svg.Open("drive");
   DrawPulleys(svg, d);
-  DrawArc(svg, d);
+  if (calculated) {
+    DrawArc(svg, d);
+  } else {
+    double bottom = d.motor_centre.y + std::max(d.motor_radius, d.screw_radius) + kDimGap + 5;
+    svg.Text(d.motor_centre.x - d.motor_radius, bottom,
+             "Sarım açısı ve kayış boyu henüz hesaplanmadı (\"Hesapla\").", kTextSize, "start",
+             TextStyle::Angle);
+  }
   DrawDimensions(svg, d);
   svg.Close();
 }

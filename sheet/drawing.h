@@ -6,6 +6,8 @@
 
 namespace selbrin::sheet {
 
-void DrawDrive(Svg& svg, const DriveLayout& d);
+// Without `calculated` (the results do not belong to the inputs shown) the arc
+// of contact is left out and a note says it is not yet calculated.
+void DrawDrive(Svg& svg, const DriveLayout& d, bool calculated);
 
 }  // namespace selbrin::sheet

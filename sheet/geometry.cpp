@@ -48,26 +48,45 @@ std::string Overlap(const DriveLayout& d) {
 
 // The width and height the drive takes on the page at 1:`scale`, with room for
 // its dimensions and the arc's angle.
-std::pair<double, double> Extent(const DriveLayout& d, double scale) {
-  double r1 = d.motor_diameter / 2 / scale;
-  double r2 = d.screw_diameter / 2 / scale;
-  return {kRoomPlainSide + r1 + d.centre_distance / scale + r2 + kRoomArcSide,
+std::pair<double, double> Extent(const DriveLayout& d, double factor) {
+  double r1 = d.motor_diameter / 2 * factor;
+  double r2 = d.screw_diameter / 2 * factor;
+  return {kRoomPlainSide + r1 + d.centre_distance * factor + r2 + kRoomArcSide,
           kRoomTop + 2 * std::max(r1, r2) + kRoomBottom};
 }
 
-bool Fits(const DriveLayout& d, const Area& area, int scale) {
-  auto [width, height] = Extent(d, scale);
+bool Fits(const DriveLayout& d, const Area& area, double factor) {
+  auto [width, height] = Extent(d, factor);
   return width <= area.width && height <= area.height;
+}
+
+// The largest scale at which the drive fits, enlargements first; false when it
+// fits at none.
+bool ChooseScale(DriveLayout& d, const Area& area) {
+  for (int m : kEnlargements) {
+    if (Fits(d, area, m)) {
+      d.scale = 1;
+      d.enlargement = m;
+      return true;
+    }
+  }
+  for (int n : kScales) {
+    if (Fits(d, area, 1.0 / n)) {
+      d.scale = n;
+      return true;
+    }
+  }
+  return false;
 }
 
 // Places the pulleys centred in the area and finds the strands' tangent points.
 void Place(DriveLayout& d, const Area& area) {
-  double n = d.scale;
-  double r1 = d.motor_diameter / 2 / n;
-  double r2 = d.screw_diameter / 2 / n;
-  double c = d.centre_distance / n;
+  double k = PageFactor(d);
+  double r1 = d.motor_diameter / 2 * k;
+  double r2 = d.screw_diameter / 2 * k;
+  double c = d.centre_distance * k;
   double r_max = std::max(r1, r2);
-  auto [width, height] = Extent(d, n);
+  auto [width, height] = Extent(d, k);
   double room_left = d.arc_on_motor ? kRoomArcSide : kRoomPlainSide;
   double x1 = area.left + (area.width - width) / 2 + room_left + r1;
   double y = area.top + (area.height - height) / 2 + kRoomTop + r_max;
@@ -87,6 +106,12 @@ void Place(DriveLayout& d, const Area& area) {
 
 }  // namespace
 
+std::string ScaleText(const DriveLayout& d) {
+  return d.enlargement > 1 ? std::to_string(d.enlargement) + ":1" : "1:" + std::to_string(d.scale);
+}
+
+double PageFactor(const DriveLayout& d) { return static_cast<double>(d.enlargement) / d.scale; }
+
 DriveDrawing LayOutDrive(std::optional<double> motor_diameter, std::optional<double> screw_diameter,
                          std::optional<double> centre_distance, const Area& area) {
   for (auto [label, value] :
@@ -103,14 +128,11 @@ DriveDrawing LayOutDrive(std::optional<double> motor_diameter, std::optional<dou
   double x = std::abs(d.motor_diameter - d.screw_diameter) / (2 * d.centre_distance);
   d.wrap_degrees = 2 * std::acos(x) * 180 / std::numbers::pi;
   d.arc_on_motor = d.motor_diameter < d.screw_diameter;
-  const int* scale =
-      std::find_if(kScales.begin(), kScales.end(), [&](int n) { return Fits(d, area, n); });
-  if (scale == kScales.end()) {
+  if (!ChooseScale(d, area)) {
     return std::string(kNoDrawing) +
            "tahrik sayfaya en küçük ölçekte (1:" + std::to_string(kScales.back()) +
            ") bile sığmıyor.";
   }
-  d.scale = *scale;
   Place(d, area);
   return d;
 }

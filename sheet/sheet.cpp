@@ -4,44 +4,48 @@
 #include <variant>
 #include <vector>
 
+#include "sheet/after_sizing.h"
 #include "sheet/checks.h"
 #include "sheet/drawing.h"
 #include "sheet/fields.h"
 #include "sheet/geometry.h"
+#include "sheet/readings.h"
 #include "sheet/svg.h"
+#include "sheet/title_block.h"
 
 namespace selbrin::sheet {
 namespace {
 
-constexpr double kMargin = 15;
-constexpr double kTitleBaseline = 20;
-constexpr double kTablesTop = 34;
-constexpr double kRowHeight = 6;
+constexpr double kTitleBaseline = 16;
+constexpr double kTablesTop = 25;
+constexpr double kRowHeight = 4.6;
 constexpr double kHalfWidth = 87;  // width of each table
-constexpr double kDrawingTop = 116;
-constexpr double kDrawingHeight = 116;
-constexpr double kChecksTop = 244;
-constexpr double kCheckStep = 8;
-constexpr double kHeadSize = 4.2;
-constexpr double kBodySize = 3.3;
-constexpr double kSentenceSize = 3.1;
-constexpr int kValueChars = 14;  // what a table cell shows of a typed value
-constexpr std::string_view kRule = R"(stroke="black" stroke-width="0.3")";
-
-std::string TwoDigits(int n) { return (n < 10 && n >= 0 ? "0" : "") + std::to_string(n); }
-
-void Heading(Svg& svg, double x, double y, double width, std::string_view text) {
-  svg.Text(x, y, text, kHeadSize, "start", TextStyle::Bold);
-  svg.Line(x, y + 1.5, x + width, y + 1.5, kRule);
-}
+constexpr double kDrawingTop = 92;
+constexpr double kDrawingHeight = 79;
+constexpr double kChecksTop = 177;
+constexpr double kLineStep = 3.6;  // between the lines of one check or value
+constexpr double kItemGap = 0.7;   // between two checks
+constexpr double kBodySize = 3;
+constexpr double kSentenceSize = 2.7;
+constexpr int kSentenceChars = 94;  // what fits beside the verdict at kSentenceSize
+constexpr int kValueChars = 11;     // what a table cell shows of a value
+constexpr double kValueRight = 62;  // where a table's values end, from its left
+constexpr double kVerdictWidth = 29;
+constexpr double kSizingValueX = 100;
+constexpr int kSizingChars = 46;
 
 void Title(Svg& svg, std::string_view version, const Date& date) {
   svg.Text(kMargin, kTitleBaseline,
            "Selbrin " + std::string(version) + " · " + std::string(kSheetTitle), 6, "start",
            TextStyle::Bold);
   svg.Text(kPageWidth - kMargin, kTitleBaseline, "Tarih: " + DateText(date), kBodySize, "end");
-  svg.Line(kMargin, kTitleBaseline + 3, kPageWidth - kMargin, kTitleBaseline + 3,
+  svg.Line(kMargin, kTitleBaseline + 2, kPageWidth - kMargin, kTitleBaseline + 2,
            R"(stroke="black" stroke-width="0.6")");
+}
+
+// The table's caption: "Açı" says which pulley's arc it is.
+std::string TableCaption(const Field& f) {
+  return f.control == Ctl::Label35 ? f.caption + " (vida kasnağı)" : f.caption;
 }
 
 // Caption on the left, value right-aligned in the middle, unit after it.
@@ -51,9 +55,9 @@ void Table(Svg& svg, double x, std::string_view id, std::string_view heading,
   Heading(svg, x, kTablesTop, kHalfWidth, heading);
   double y = kTablesTop + kRowHeight + 1;
   for (const Field& f : fields) {
-    svg.Text(x, y, f.caption, kBodySize);
-    svg.Text(x + 62, y, Shorten(f.value, kValueChars), kBodySize, "end", TextStyle::Bold);
-    svg.Text(x + 64, y, f.unit, kBodySize);
+    svg.Text(x, y, TableCaption(f), kBodySize);
+    svg.Text(x + kValueRight, y, Shorten(f.value, kValueChars), kBodySize, "end", TextStyle::Bold);
+    svg.Text(x + kValueRight + 2, y, f.unit, kBodySize);
     y += kRowHeight;
   }
   svg.Close();
@@ -66,52 +70,92 @@ void Tables(Svg& svg, const Form1& form) {
   Table(svg, kPageWidth - kMargin - kHalfWidth, "results", "Sonuçlar", results);
 }
 
-void Drawing(Svg& svg, const Form1& form) {
+void Drawing(Svg& svg, const Form1& form, const Readings& r) {
   double width = kPageWidth - 2 * kMargin;
   Heading(svg, kMargin, kDrawingTop, width, "Tahrik");
   Area area{kMargin, kDrawingTop + 3, width, kDrawingHeight - 3};
   DriveDrawing drawing = LayOutDrive(form, area);
   if (const auto* layout = std::get_if<DriveLayout>(&drawing)) {
-    svg.Text(kPageWidth - kMargin, kDrawingTop, "Ölçek 1:" + std::to_string(layout->scale),
-             kBodySize, "end");
-    DrawDrive(svg, *layout);
+    svg.Text(kPageWidth - kMargin, kDrawingTop, "Ölçek " + ScaleText(*layout), kBodySize, "end");
+    ScaleBar(svg, kPageWidth - kMargin - 70, kDrawingTop - 1.2, PageFactor(*layout));
+    DrawDrive(svg, *layout, r.results == Results::Current && r.wrap.has_value());
   } else {
     svg.Text(kMargin, kDrawingTop + 12, std::get<std::string>(drawing), kBodySize);
   }
 }
 
-void ChecksList(Svg& svg, const Form1& form) {
+struct Look {
+  std::string_view symbol, word, colour;
+};
+
+Look LookOf(Verdict v) {
+  if (v == Verdict::Pass) return {"✓", "Uygun", "#2e7d32"};
+  if (v == Verdict::Fail) return {"✗", "Uygun değil", kAccentColour};
+  return {"?", "Doğrulanamadı", "#666666"};
+}
+
+// Symbol and word as well as colour, so that a grey print reads the same.
+double OneCheck(Svg& svg, const Check& check, double y) {
+  Look look = LookOf(check.verdict);
+  svg.Open("check-" + std::string(check.name),
+           "class=\"check\" data-verdict=\"" + std::string(VerdictName(check.verdict)) + "\"");
+  svg.Text(kMargin + 1.2, y, look.symbol, kSentenceSize + 0.5, "middle", TextStyle::Bold);
+  svg.Text(kMargin + 3.5, y, look.word, kSentenceSize, "start", TextStyle::Bold);
+  svg.Rect(kMargin - 0.3, y - kSentenceSize, 0.6, kSentenceSize + 0.6,
+           "fill=\"" + std::string(look.colour) + "\" stroke=\"none\"");
+  for (const std::string& line : Wrap(check.sentence, kSentenceChars)) {
+    svg.Text(kMargin + kVerdictWidth, y, line, kSentenceSize);
+    y += kLineStep;
+  }
+  svg.Close();
+  return y + kItemGap;
+}
+
+double ChecksList(Svg& svg, const Readings& r) {
   svg.Open("checks");
   Heading(svg, kMargin, kChecksTop, kPageWidth - 2 * kMargin, "Kontroller");
-  double y = kChecksTop + kCheckStep;
-  for (const Check& check : Checks(form)) {
-    std::string_view colour = check.verdict == Verdict::Passed    ? "#2e7d32"
-                              : check.verdict == Verdict::Warning ? kAccentColour
-                                                                  : "#888888";
-    svg.Circle(kMargin + 1.5, y - 1.1, 1.3, "fill=\"" + std::string(colour) + "\" stroke=\"none\"");
-    svg.Text(kMargin + 5, y, check.sentence, kSentenceSize);
-    y += kCheckStep;
+  double y = kChecksTop + 5;
+  for (const Check& check : Checks(r)) y = OneCheck(svg, check, y);
+  svg.Close();
+  return y;
+}
+
+void AfterSizingSection(Svg& svg, const Form1& form, double top) {
+  svg.Open("after-sizing");
+  Heading(svg, kMargin, top, kPageWidth - 2 * kMargin, "Boyutlandırmadan sonra tahrikin gerekleri");
+  double y = top + 5;
+  for (const SizingLine& line : AfterSizingLines(form)) {
+    svg.Text(kMargin, y, line.caption, kSentenceSize);
+    for (const std::string& part : Wrap(line.value, kSizingChars)) {
+      svg.Text(kMargin + kSizingValueX, y, part, kSentenceSize, "start", TextStyle::Bold);
+      y += kLineStep;
+    }
   }
   svg.Close();
 }
 
-}  // namespace
-
-std::string DateText(const Date& date) {
-  return TwoDigits(date.day) + "." + TwoDigits(date.month) + "." + std::to_string(date.year);
-}
-
-namespace {
-
 void Build(Svg& svg, const Form1& form, std::string_view version, const Date& date,
-           const TitleBlock& /*title*/) {
+           const TitleBlock& title) {
+  Readings r = Read(form);
   Title(svg, version, date);
   Tables(svg, form);
-  Drawing(svg, form);
-  ChecksList(svg, form);
+  Drawing(svg, form, r);
+  double end = ChecksList(svg, r);
+  AfterSizingSection(svg, form, end + 3);
+  DrawTitleBlock(svg, title, date);
 }
 
 }  // namespace
+
+void Heading(Svg& svg, double x, double y, double width, std::string_view text) {
+  svg.Text(x, y, text, kHeadSize, "start", TextStyle::Bold);
+  svg.Line(x, y + 1.5, x + width, y + 1.5, R"(stroke="black" stroke-width="0.3")");
+}
+
+std::string DateText(const Date& date) {
+  auto two = [](int n) { return (n < 10 && n >= 0 ? "0" : "") + std::to_string(n); };
+  return two(date.day) + "." + two(date.month) + "." + std::to_string(date.year);
+}
 
 std::string SheetSvg(const Form1& form, std::string_view version, const Date& date,
                      const TitleBlock& title) {

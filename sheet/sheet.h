@@ -4,8 +4,11 @@
 //
 //   title: program, version, date
 //   inputs table          results table
-//   the drive drawn to scale (or why it cannot be)
-//   "Kontroller": belt speed, belt power, profile, outdated results
+//   the drive drawn to scale (or why it cannot be), with a scale bar
+//   "Kontroller": each check with its verdict as symbol, word and colour
+//   what the drive needs after sizing: lengths, travel, tension, shaft load
+//   the title block: project, drive, compressor, who prepared and checked it,
+//   the page and the sources of the data
 #pragma once
 
 #include <string>
@@ -19,6 +22,8 @@ namespace selbrin::sheet {
 
 inline constexpr double kPageWidth = 210;
 inline constexpr double kPageHeight = 297;
+inline constexpr double kMargin = 15;
+inline constexpr double kHeadSize = 4.2;
 
 // What the sheet is, after the program's name and version in its title.
 inline constexpr std::string_view kSheetTitle = "Kayış kasnak hesabı";
@@ -29,6 +34,9 @@ struct Date {
 
 // "05.03.2024".
 std::string DateText(const Date& date);
+
+// A section's heading, underlined across `width`.
+void Heading(Svg& svg, double x, double y, double width, std::string_view text);
 
 // The title block's lines that the form does not hold: what the drive is for and
 // who answers for it. Empty lines are left blank on the page, to be written in

@@ -57,13 +57,35 @@ std::string Shorten(std::string_view text, int max_chars) {
   return CutToChars(text, max_chars - 1) + "…";
 }
 
+std::vector<std::string> Wrap(std::string_view text, int max_chars) {
+  std::vector<std::string> lines;
+  std::string rest(text);
+  while (CountChars(rest) > max_chars) {
+    std::string head = CutToChars(rest, max_chars);
+    std::size_t blank = head.rfind(' ');
+    std::size_t cut = blank == std::string::npos || blank == 0 ? head.size() : blank;
+    lines.push_back(rest.substr(0, cut));
+    rest = rest.substr(cut == blank ? cut + 1 : cut);
+  }
+  lines.push_back(rest);
+  return lines;
+}
+
+double TextWidth(std::string_view text, double size) {
+  constexpr double kAverageAdvance = 0.6;  // of the font size, for digits and lower case
+  return CountChars(text) * size * kAverageAdvance;
+}
+
 Svg::Svg(double width_mm, double height_mm, bool with_text) : with_text_(with_text) {
   out_ = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" ";
   out_ += "version=\"1.2\" baseProfile=\"tiny\" width=\"" + Mm(width_mm) + "mm\" height=\"" +
           Mm(height_mm) + "mm\" viewBox=\"0 0 " + Mm(width_mm) + " " + Mm(height_mm) + "\">\n";
   out_ += "<rect x=\"0\" y=\"0\" width=\"" + Mm(width_mm) + "\" height=\"" + Mm(height_mm) +
           "\" fill=\"white\"/>\n";
-  out_ += "<g font-family=\"DejaVu Sans, sans-serif\" fill=\"black\">\n";
+  // No ligatures, so that "fi" stays two letters a PDF reader can find and copy.
+  out_ +=
+      "<g font-family=\"DejaVu Sans, sans-serif\" fill=\"black\" "
+      "style=\"font-variant-ligatures:none;font-feature-settings:'liga' 0\">\n";
 }
 
 void Svg::Line(double x1, double y1, double x2, double y2, std::string_view style) {
@@ -84,6 +106,11 @@ void Svg::Path(std::string_view d, std::string_view style, std::string_view id) 
   out_ += " d=\"" + std::string(d) + "\" " + std::string(style) + "/>\n";
 }
 
+void Svg::Rect(double x, double y, double width, double height, std::string_view style) {
+  out_ += "<rect x=\"" + Mm(x) + "\" y=\"" + Mm(y) + "\" width=\"" + Mm(width) + "\" height=\"" +
+          Mm(height) + "\" " + std::string(style) + "/>\n";
+}
+
 void Svg::Text(double x, double y, std::string_view text, double size, std::string_view anchor,
                TextStyle style) {
   if (text.empty()) return;
@@ -96,7 +123,11 @@ void Svg::Text(double x, double y, std::string_view text, double size, std::stri
   out_ += ">" + XmlText(text) + "</text>\n";
 }
 
-void Svg::Open(std::string_view id) { out_ += "<g id=\"" + std::string(id) + "\">\n"; }
+void Svg::Open(std::string_view id, std::string_view attributes) {
+  out_ += "<g id=\"" + std::string(id) + "\"";
+  if (!attributes.empty()) out_ += " " + std::string(attributes);
+  out_ += ">\n";
+}
 
 void Svg::Close() { out_ += "</g>\n"; }
 

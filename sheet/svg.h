@@ -19,6 +19,13 @@ std::string XmlText(std::string_view text);
 // At most `max_chars` characters of the text, with "…" at the end when cut.
 std::string Shorten(std::string_view text, int max_chars);
 
+// The text in lines of at most `max_chars` characters, broken at blanks where
+// there are any.
+std::vector<std::string> Wrap(std::string_view text, int max_chars);
+
+// About how wide a text of DejaVu Sans is on the page, in millimetres.
+double TextWidth(std::string_view text, double size);
+
 enum class TextStyle { Plain, Bold, Angle };
 
 // The red of the arc of contact, its angle and the checks that warn.
@@ -42,11 +49,12 @@ class Svg {
   void Line(double x1, double y1, double x2, double y2, std::string_view style);
   void Circle(double cx, double cy, double r, std::string_view style, std::string_view id = {});
   void Path(std::string_view d, std::string_view style, std::string_view id = {});
+  void Rect(double x, double y, double width, double height, std::string_view style);
   // `anchor` is "start", "middle" or "end".
   void Text(double x, double y, std::string_view text, double size,
             std::string_view anchor = "start", TextStyle style = TextStyle::Plain);
   // Elements with an id are grouped under it, so a reader finds them.
-  void Open(std::string_view id);
+  void Open(std::string_view id, std::string_view attributes = {});
   void Close();
 
   std::string Finish();

@@ -24,7 +24,8 @@ share/doc/selbrin/copyright
 share/icons/hicolor/256x256/apps/$id.png
 share/icons/hicolor/32x32/apps/$id.png
 share/icons/hicolor/scalable/apps/$id.svg
-share/metainfo/$id.metainfo.xml"
+share/metainfo/$id.metainfo.xml
+share/mime/packages/$id.xml"
 installed=$(cd "$prefix" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
 if [ "$installed" != "$(LC_ALL=C sort <<<"$expected")" ]; then
   diff <(LC_ALL=C sort <<<"$expected") <(echo "$installed") >&2 || true
@@ -41,7 +42,14 @@ grep -q '<svg' "$prefix/share/icons/hicolor/scalable/apps/$id.svg" ||
 
 desktop=$prefix/share/applications/$id.desktop
 desktop-file-validate "$desktop" || fail "the desktop entry is not valid"
-grep -qx 'Exec=selbrin' "$desktop" || fail "the desktop entry does not start bin/selbrin"
+grep -qx 'Exec=selbrin %f' "$desktop" || fail "the desktop entry does not start bin/selbrin with the file"
+grep -qx 'MimeType=application/x-selbrin;' "$desktop" || fail "the desktop entry does not open drive files"
+mime=$prefix/share/mime
+xmllint --noout "$mime/packages/$id.xml" || fail "the drive file's type is not valid XML"
+if command -v update-mime-database >/dev/null; then
+  update-mime-database "$mime" || fail "update-mime-database refuses the drive file's type"
+  grep -q 'application/x-selbrin:\*\.selbrin' "$mime/globs2" || fail "*.selbrin is not a drive file"
+fi
 grep -qx "Icon=$id" "$desktop" || fail "the desktop entry does not name the installed icon"
 # The window's class on X11 is the application's name; docks match it to the entry.
 grep -qx 'StartupWMClass=Selbrin' "$desktop" || fail "the desktop entry does not name the window class"

@@ -16,7 +16,9 @@
 #include "motor/motor.h"
 #include "runtime/numtext.h"
 #include "runtime/std_fallback.h"
+#include "sheet/after_sizing.h"
 #include "sheet/fields.h"
+#include "sheet/readings.h"
 #include "sheet/sheet.h"
 #include "tests/support/drives.h"
 
@@ -203,6 +205,99 @@ TEST(Sheet, DrawsTheArcOfContactRoundTheFarSideOfTheSmallerPulley) {
     EXPECT_NEAR(arc.mid_x, cx + side * arc.r, kNearMm) << row.motor;
     EXPECT_NEAR(arc.mid_y, cy, kNearMm) << row.motor;
     EXPECT_NE(svg.find(">" + ShownNumber(row.wrap, 2) + "°<"), std::string::npos) << row.motor;
+  }
+}
+
+// The verdict the page gives the check `name`, as a script reads it.
+std::string VerdictOn(const std::string& svg, const std::string& name) {
+  std::size_t at = svg.find("id=\"check-" + name + "\"");
+  std::size_t v = svg.find("data-verdict=\"", at);
+  if (at == std::string::npos || v == std::string::npos) return "missing";
+  v += 14;
+  return svg.substr(v, svg.find('"', v) - v);
+}
+
+TEST(Sheet, GivesTheWorkedDrivesTheirVerdicts) {
+  Form1 first;
+  testing::EnterFirstDrive(first);
+  std::string svg = SheetSvg(first, "1.00", kDate);
+  // The shown 29.32 m/s does not follow from 165 mm at 4000 1/min (34.56).
+  EXPECT_EQ(VerdictOn(svg, "belt-speed"), "unknown");
+  EXPECT_EQ(VerdictOn(svg, "current"), "fail");
+  EXPECT_EQ(VerdictOn(svg, "power"), "fail");  // 26.99 kW under 30 kW
+  EXPECT_EQ(VerdictOn(svg, "belts-needed"), "fail");
+  for (const char* name : {"profile", "min-diameter", "arc", "centre-distance", "bending"})
+    EXPECT_EQ(VerdictOn(svg, name), "pass") << name;
+  Form1 second{SecondDriveRouting()};
+  SecondDrive(second);
+  svg = SheetSvg(second, "1.00", kDate);
+  for (const char* name : {"belt-speed", "min-diameter", "bending"})  // no published XP limit
+    EXPECT_EQ(VerdictOn(svg, name), "unknown") << name;
+}
+
+struct Worked {
+  Form1* form;
+  double d1, d2, centre, length, below, above, nearer, v, k;
+  int z;
+};
+
+// The section's values for both worked drives, by the formulas in this test:
+// the first 30 kW heavy duty SPB, the second XPZ (SPZ lengths and mass) with no
+// motor power, so no design power nor tension.
+TEST(Sheet, WorksOutWhatTheDriveNeedsAfterSizing) {
+  constexpr double pi = std::numbers::pi;
+  Form1 first;
+  testing::EnterFirstDrive(first);
+  Form1 second{SecondDriveRouting()};
+  SecondDrive(second);
+  const Worked drives[] = {
+      {&first, 224, 165, 500, 1612.8, 1600, 1800, 1600, pi * 165 * 4000 / 60000, 0.195, 3},
+      {&second, 250, 125, 300, 1202.1, 1120, 1250, 1250, pi * 125 * 3000 / 60000, 0.074, 4},
+  };
+  for (const Worked& w : drives) {
+    AfterSizing a = ComputeAfterSizing(*w.form, Read(*w.form));
+    ASSERT_TRUE(a.below && a.above && a.take_up) << a.why_not << a.lengths_why_not;
+    EXPECT_EQ(a.below->length, w.below);
+    EXPECT_EQ(a.above->length, w.above);
+    for (const StandardLength& s : {*a.below, *a.above}) {
+      double p = s.length / 4 - pi * (w.d1 + w.d2) / 8, q = (w.d2 - w.d1) * (w.d2 - w.d1) / 8;
+      EXPECT_NEAR(*s.centre, p + std::sqrt(p * p - q), 1e-9);
+    }
+    EXPECT_NEAR(*a.take_up, 0.03 * w.nearer, 1e-9);
+    EXPECT_NEAR(*a.fitting, 0.015 * w.nearer, 1e-9);
+    if (w.form == &second) {
+      EXPECT_FALSE(a.design_power.has_value());
+      EXPECT_FALSE(a.tension.has_value());
+      continue;
+    }
+    ASSERT_TRUE(a.design_power && a.tension) << a.tension_why_not;
+    double pb = 30 * 1.2, c1 = w.form->arcFactor.value();
+    // The form keeps c2 in single precision: 1.2 is 1.2000000477.
+    constexpr double kSingle = 1e-6;
+    EXPECT_NEAR(*a.design_power, pb, pb * kSingle);
+    double t = 500 * (2.02 - c1) * pb / (c1 * w.z * w.v) + w.k * w.v * w.v;
+    EXPECT_NEAR(*a.tension, t, t * kSingle);
+    double beta = 2 * std::acos(std::abs(w.d1 - w.d2) / (2 * w.centre));  // the smaller pulley's
+    double load = 2 * w.z * t * std::sin(beta / 2);
+    EXPECT_NEAR(*a.shaft_load, load, load * kSingle);
+  }
+}
+
+// A long drive at 1:200 keeps its belt thinner than its pulleys; a small one is
+// enlarged rather than left as a speck.
+TEST(Sheet, DrawsLineWidthsToTheScaleAndEnlargesSmallDrives) {
+  struct Row {
+    const char *motor, *screw, *centre, *scale;
+  };
+  for (Row row : {Row{"100", "100", "20000", "1:200"}, Row{"10", "8", "30", "2:1"}}) {
+    Form1 form;
+    form.SetText(Ctl::Combo2, row.motor);
+    form.SetText(Ctl::Combo3, row.screw);
+    form.SetText(Ctl::Text10, row.centre);
+    std::string svg = SheetSvg(form, "1.00", kDate);
+    EXPECT_NE(svg.find(std::string("Ölçek ") + row.scale + "<"), std::string::npos) << row.scale;
+    EXPECT_LE(Attr(svg, "upper-strand", "stroke-width"), 2 * Attr(svg, "motor-pulley", "r"));
+    EXPECT_LE(Attr(svg, "motor-pulley", "stroke-width"), Attr(svg, "motor-pulley", "r"));
   }
 }
 

@@ -29,7 +29,7 @@ struct SheetCommandDef {
 inline constexpr std::array<SheetCommandDef, 3> kSheetCommands{{
     {SheetCommand::CopyResults, "copyResults", "Sonuçları kopyala", {true, 'C'}},
     {SheetCommand::Print, "printSheet", "Yazdır…", {false, 'P'}},
-    {SheetCommand::SavePdf, "saveSheetPdf", "PDF olarak kaydet…", {false, 'S'}},
+    {SheetCommand::SavePdf, "saveSheetPdf", "PDF olarak kaydet…", {true, 'P'}},
 }};
 
 // Whether a face that prints through a browser offers `command`: all but "PDF

@@ -7,6 +7,7 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QPainter>
+#include <QTextDocument>
 #include <mutex>
 
 #include "ui/common/reading.h"
@@ -98,7 +99,10 @@ void DisplayField::resizeEvent(QResizeEvent* event) {
 void DisplayField::UpdateToolTip() {
   int room = contentsRect().width() - indent();
   bool fits = fontMetrics().horizontalAdvance(text()) <= room;
-  setToolTip(fits ? QString() : text());
+  // A tip that looks like markup is drawn as markup: a value from a drive file
+  // that does is escaped, so it shows as the characters it is.
+  QString tip = Qt::mightBeRichText(text()) ? Qt::convertFromPlainText(text()) : text();
+  setToolTip(fits ? QString() : tip);
 }
 
 // A plain frame is drawn in the text colour, which glares on a dark

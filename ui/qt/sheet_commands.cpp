@@ -40,6 +40,9 @@ void DrawText(QPainter& painter, const sheet::TextItem& item) {
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setPixelSize(static_cast<int>(item.size * kTextUnits));
   font.setBold(item.style == sheet::TextStyle::Bold);
+  // Unshaped, so that no "fi" ligature stands in the PDF for the two letters a
+  // reader searches and copies.
+  font.setStyleStrategy(QFont::PreferNoShaping);
   painter.setFont(font);
   painter.setPen(item.style == sheet::TextStyle::Angle ? QColor(ToQt(sheet::kAccentColour))
                                                        : QColor(Qt::black));
@@ -94,7 +97,8 @@ void SheetCommands::CopyResults() const {
 }
 
 bool SheetCommands::Paint(QPagedPaintDevice& device) const {
-  sheet::SheetParts parts = sheet::SheetForPainter(form_, SELBRIN_VERSION_TEXT, Today());
+  sheet::SheetParts parts = sheet::SheetForPainter(
+      form_, SELBRIN_VERSION_TEXT, Today(), title_source_ ? title_source_() : sheet::TitleBlock{});
   QSvgRenderer renderer(QByteArray::fromStdString(parts.graphics));
   QPainter painter;
   if (!renderer.isValid() || !painter.begin(&device)) return false;

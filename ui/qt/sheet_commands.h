@@ -4,15 +4,17 @@
 //
 //   "Sonuçları kopyala"   Ctrl+Shift+C   the results text onto the clipboard
 //   "Yazdır…"             Ctrl+P         the sheet through the print dialog
-//   "PDF olarak kaydet…"  Ctrl+S         the sheet into a PDF file
+//   "PDF olarak kaydet…"  Ctrl+Shift+P   the sheet into a PDF file
 //
 // The actions are named "copyResults", "printSheet" and "saveSheetPdf".
 #pragma once
 
 #include <QObject>
 #include <QString>
+#include <functional>
 
 #include "form/form1.h"
+#include "sheet/sheet.h"
 #include "ui/common/commands.h"
 
 class QPagedPaintDevice;
@@ -32,6 +34,10 @@ class SheetCommands : public QObject {
   void SaveAsPdf();
   // Writes the sheet to `path` as a one-page PDF; false when it cannot.
   bool WritePdf(const QString& path) const;
+  // Where the sheet's title lines and file name come from (the drive file).
+  void SetTitleSource(std::function<sheet::TitleBlock()> source) {
+    title_source_ = std::move(source);
+  }
 
  private:
   void Run(face::SheetCommand command);
@@ -40,6 +46,7 @@ class SheetCommands : public QObject {
 
   const Form1& form_;
   QWidget* window_;
+  std::function<sheet::TitleBlock()> title_source_;
 };
 
 }  // namespace selbrin::ui

@@ -137,15 +137,15 @@ TEST(CommandKeysTest, ShortcutsAreShownAndMatchedExactly) {
       {true, 'C', SheetCommand::CopyResults},
       {true, 'c', SheetCommand::CopyResults},
       {false, 'p', SheetCommand::Print},
-      {false, 'S', SheetCommand::SavePdf},
+      {true, 'P', SheetCommand::SavePdf},
       {false, 'c', std::nullopt},  // the boxes' own copy
-      {true, 'P', std::nullopt},
+      {false, 'S', std::nullopt},  // the drive file's save
       {false, 'x', std::nullopt},
   };
   for (const Row& row : rows) EXPECT_EQ(CommandForKeys(row.shift, row.letter), row.command);
   EXPECT_EQ(ShortcutText(kSheetCommands[0].keys), "Ctrl+Shift+C");
   EXPECT_EQ(ShortcutText(kSheetCommands[1].keys), "Ctrl+P");
-  EXPECT_EQ(ShortcutText(kSheetCommands[2].keys), "Ctrl+S");
+  EXPECT_EQ(ShortcutText(kSheetCommands[2].keys), "Ctrl+Shift+P");
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ class SheetCommandsTest : public QObject {
     QCOMPARE(actions.size(), 3);
     QCOMPARE(actions[0]->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+C")));
     QCOMPARE(actions[1]->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
-    QCOMPARE(actions[2]->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+    QCOMPARE(actions[2]->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+P")));
   }
 
   void SavedPdfHoldsEveryValueTheFormShows() {
