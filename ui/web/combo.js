@@ -1,6 +1,7 @@
 // A combo box after the ARIA combobox pattern: an editable input, an open button
 // and a list of options. Typing is delivered as an edit; only a pick from the
-// list is delivered as a pick.
+// list is delivered as a pick. The open list highlights the item the model
+// says matches the text, or none, so Enter picks only what the user chose.
 const make = (tag, props, attributes = {}) => {
   const el = Object.assign(document.createElement(tag), props);
   for (const [name, value] of Object.entries(attributes)) el.setAttribute(name, value);
@@ -18,16 +19,18 @@ export class ComboBox {
       { role: "combobox", "aria-autocomplete": "none", "aria-expanded": "false", "aria-controls": listId },
     );
     this.button = make("button", { type: "button", tabIndex: -1, textContent: "▾" }, { "aria-label": openLabel, "aria-controls": listId });
-    this.list = make("ul", { id: listId, hidden: true }, { role: "listbox" });
+    this.list = make("ul", { id: listId, hidden: true }, { role: "listbox", "aria-label": control.name });
     this.box = make("div", { className: "combo" });
     this.box.append(this.input, this.button, this.list);
     this.listen();
   }
 
   listen() {
-    this.input.addEventListener("input", () => this.actions.edit());
+    this.input.addEventListener("input", () => this.edited());
     this.input.addEventListener("keydown", (e) => this.onKey(e));
     this.input.addEventListener("blur", () => this.close());
+    // A press anywhere else closes the list, and goes on to what it was meant for.
+    document.addEventListener("pointerdown", (e) => this.box.contains(e.target) || this.close(), true);
     // Neither the button nor the list takes the focus from the input.
     for (const part of [this.button, this.list]) part.addEventListener("mousedown", (e) => e.preventDefault());
     this.button.addEventListener("click", () => (this.isOpen() ? this.close() : this.open()));
@@ -58,12 +61,19 @@ export class ComboBox {
 
   open() {
     if (this.isOpen() || this.input.disabled) return;
+    this.input.focus();
     this.list.hidden = false;
     this.input.setAttribute("aria-expanded", "true");
-    this.setActive(Math.max(0, this.items().findIndex((li) => li.textContent === this.input.value)));
+    this.setActive(this.actions.match());
+  }
+
+  edited() {
+    this.actions.edit();
+    if (this.isOpen()) this.setActive(this.actions.match());
   }
 
   close() {
+    if (!this.isOpen()) return;
     this.list.hidden = true;
     this.input.setAttribute("aria-expanded", "false");
     this.setActive(-1);
@@ -74,8 +84,14 @@ export class ComboBox {
     this.actions.pick(i);
   }
 
+  pickActive() {
+    if (this.active < 0) this.close();
+    else this.pick(this.active);
+  }
+
   // Closed, ↓ (with Alt or without) opens the list. Open, the arrows and the page
-  // keys move through it, Enter or Alt+↑ picks, Esc and Tab close it.
+  // keys move through it, Enter or Alt+↑ picks the highlighted item (with none,
+  // it only closes the list), Esc and Tab close it.
   onKey(e) {
     if (!this.isOpen()) {
       if (e.key === "ArrowDown") {
@@ -86,7 +102,7 @@ export class ComboBox {
     }
     const last = this.items().length - 1;
     const moves = { ArrowDown: 1, ArrowUp: -1, PageDown: 10, PageUp: -10 };
-    if (e.key === "Enter" || (e.key === "ArrowUp" && e.altKey)) this.pick(this.active);
+    if (e.key === "Enter" || (e.key === "ArrowUp" && e.altKey)) this.pickActive();
     else if (e.key in moves && !e.altKey) this.setActive(Math.min(last, Math.max(0, this.active + moves[e.key])));
     else if (e.key === "Escape" || e.key === "Tab") this.close();
     if (e.key !== "Tab" && (e.key in moves || e.key === "Enter" || e.key === "Escape")) e.preventDefault();

@@ -1,17 +1,28 @@
 // The calculation sheet's commands: a menu on the form's background and their
 // shortcuts. Their texts and keys, the results text and the sheet come from the
-// model; the page only puts the text on the clipboard and prints the sheet.
+// model; the page only puts the text on the clipboard and prints the sheet. On
+// a display field the menu also copies the field's value. Shift+F10 and the
+// menu key open it from the keyboard.
 import { element } from "./view.js";
 
 export class SheetCommands {
   constructor(model, frame) {
     this.model = model;
+    this.frame = frame;
     this.commands = model.table.commands;
-    this.actions = { copyResults: () => this.copy(), printSheet: () => this.print() };
+    this.actions = {
+      copyField: () => this.copy(this.field.textContent),
+      copyResults: () => this.copy(this.model.resultsText()),
+      printSheet: () => this.print(),
+    };
     this.menu = this.buildMenu();
     this.sheet = element("div", { id: "sheet", className: "sheet" }); // shown only in print
     document.body.append(this.menu, this.sheet);
     frame.addEventListener("contextmenu", (e) => this.onContextMenu(e));
+    // A right press on the background leaves the focus where it is, for the menu to give back.
+    frame.addEventListener("mousedown", (e) => {
+      if (e.button === 2 && !this.ownMenu(e.target)) e.preventDefault();
+    });
     document.addEventListener("keydown", (e) => this.onShortcut(e));
     window.addEventListener("beforeprint", () => this.fillSheet());
   }
@@ -19,7 +30,8 @@ export class SheetCommands {
   buildMenu() {
     const menu = element("div", { id: "sheetMenu", className: "menu", hidden: true });
     menu.setAttribute("role", "menu");
-    for (const d of this.commands) {
+    const copyField = { id: "copyField", caption: this.model.table.copyField, keys: "Ctrl+C" };
+    for (const d of [copyField, ...this.commands]) {
       const item = element("button", { id: d.id, type: "button", tabIndex: -1 });
       item.setAttribute("role", "menuitem");
       item.setAttribute("aria-keyshortcuts", d.keys.replace("Ctrl", "Control"));
@@ -33,19 +45,32 @@ export class SheetCommands {
   }
 
   // Input fields keep the browser's own menu, with its paste.
-  onContextMenu(e) {
-    if (e.target.closest("input, button, ul")) return;
-    e.preventDefault();
-    this.openMenu(e.clientX, e.clientY);
+  ownMenu(target) {
+    return target.closest("input, button, ul") !== null;
   }
 
-  openMenu(x, y) {
+  onContextMenu(e) {
+    if (this.ownMenu(e.target)) return;
+    e.preventDefault();
+    this.openMenu(e.clientX, e.clientY, e.target.closest("output"));
+  }
+
+  // From the keyboard, the menu opens at the control that has the focus.
+  openFromKeys() {
+    const at = (this.frame.contains(document.activeElement) ? document.activeElement : this.frame).getBoundingClientRect();
+    this.openMenu(at.left, at.bottom, null);
+  }
+
+  // `field`: the display field the menu was opened on, whose value it copies.
+  openMenu(x, y, field) {
     this.returnFocus = document.activeElement;
+    this.field = field;
+    document.getElementById("copyField").hidden = !field;
     this.menu.hidden = false;
     const { offsetWidth: w, offsetHeight: h } = this.menu;
     this.menu.style.left = `${Math.max(0, Math.min(x, window.innerWidth - w))}px`;
     this.menu.style.top = `${Math.max(0, Math.min(y, window.innerHeight - h))}px`;
-    this.menu.firstChild.focus();
+    this.menu.querySelector("button:not([hidden])").focus();
   }
 
   closeMenu(restoreFocus) {
@@ -57,7 +82,7 @@ export class SheetCommands {
   // Up and Down go round the items, Enter and Space run one (they are buttons),
   // Esc and Tab close the menu and give the focus back.
   onMenuKey(e) {
-    const items = [...this.menu.children];
+    const items = [...this.menu.children].filter((item) => !item.hidden);
     const step = { ArrowDown: 1, ArrowUp: -1 }[e.key];
     if (step) {
       const at = items.indexOf(document.activeElement);
@@ -72,6 +97,11 @@ export class SheetCommands {
   }
 
   onShortcut(e) {
+    if ((e.key === "F10" && e.shiftKey) || e.key === "ContextMenu") {
+      e.preventDefault();
+      if (this.menu.hidden) this.openFromKeys();
+      return;
+    }
     if (!(e.ctrlKey || e.metaKey) || e.altKey) return;
     const command = this.model.commandForKeys(e.shiftKey ? 1 : 0, e.key);
     const d = this.commands.find((c) => c.command === command);
@@ -85,8 +115,7 @@ export class SheetCommands {
     this.actions[id]();
   }
 
-  copy() {
-    const text = this.model.resultsText();
+  copy(text) {
     const fallback = () => copyThroughSelection(text);
     if (navigator.clipboard && navigator.clipboard.writeText) navigator.clipboard.writeText(text).catch(fallback);
     else fallback();

@@ -12,6 +12,7 @@ export function wrapModel(module) {
     value: fn("sb_value", n, [n]),
     itemCount: fn("sb_item_count", n, [n]),
     item: fn("sb_item", s, [n, n]),
+    listMatch: fn("sb_list_match", n, [n]),
     reading: fn("sb_reading", s, [n]),
     ended: fn("sb_ended", n, []),
     optionStop: fn("sb_option_stop", n, []),

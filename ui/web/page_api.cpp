@@ -61,6 +61,10 @@ EMSCRIPTEN_KEEPALIVE int sb_item_count(int c) {
 EMSCRIPTEN_KEEPALIVE const char* sb_item(int c, int i) {
   return Return(Model().Items(At(c)).at(static_cast<std::size_t>(i)));
 }
+// The item an open list highlights: the one equal to the box's text; -1 for none.
+EMSCRIPTEN_KEEPALIVE int sb_list_match(int c) {
+  return web::ItemEqualTo(Model().Items(At(c)), Model().Text(At(c)));
+}
 EMSCRIPTEN_KEEPALIVE const char* sb_reading(int c) {
   return Return(face::DisplayReading(At(c), Model().Caption(At(c))));
 }

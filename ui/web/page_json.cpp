@@ -1,5 +1,6 @@
 #include "ui/web/page_json.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 
@@ -59,6 +60,14 @@ std::string CommandsJson() {
   return "[" + j + "]";
 }
 
+// The form's caption as the page's title and the form's name, without the
+// blank the caption starts with.
+std::string_view FormName() {
+  std::string_view name = kFormCaption;
+  name.remove_prefix(std::min(name.find_first_not_of(' '), name.size()));
+  return name.substr(0, name.find_last_not_of(' ') + 1);
+}
+
 }  // namespace
 
 std::string ElementId(std::size_t control) { return face::WidgetName(static_cast<Ctl>(control)); }
@@ -83,10 +92,13 @@ std::string Quoted(std::string_view text) {
 
 std::string TableJson() {
   std::string j = "{" + Field("title", Quoted(kFormCaption));
+  j += "," + Field("name", Quoted(FormName()));
+  j += "," + Field("groupName", Quoted(BareCaption(Def(Ctl::Option1_0).label)));
   j += "," + Field("faultTitle", Quoted(face::kFaultTitle));
   j += "," + Field("button", Quoted(face::kFaultButton));
   j += "," + Field("ended", Quoted(kEndedText));
   j += "," + Field("openList", Quoted(kOpenList));
+  j += "," + Field("copyField", Quoted(face::kCopyCommand));
   j += "," + Field("clientWidth", std::to_string(kFormClientArea.width));
   j += "," + Field("clientHeight", std::to_string(kFormClientArea.height));
   j += "," + Quoted("controls") + ":[";

@@ -9,7 +9,8 @@ namespace selbrin::web {
 // The element id of a control: its name, "Option1_6" for an element of Option1.
 std::string ElementId(std::size_t control);
 
-// {"title", "faultTitle", "button", "ended", "openList", "clientWidth",
+// {"title", "name" (the form's, for readers), "groupName" (the profile group's),
+// "faultTitle", "button", "ended", "openList", "copyField", "clientWidth",
 // "clientHeight", "controls": [{"id", "kind", "caption", "tooltip", "name",
 // "label", "unit", "index", "maxChars", "left", "top", "width", "height",
 // "group", "row", "slot", "inputMode"}...],

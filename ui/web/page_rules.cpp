@@ -22,6 +22,11 @@ std::optional<face::Arrow> ArrowOfKey(std::string_view key) {
   return std::nullopt;
 }
 
+int ItemEqualTo(const std::vector<std::string>& items, std::string_view text) {
+  auto at = std::find(items.begin(), items.end(), text);
+  return at == items.end() ? -1 : static_cast<int>(at - items.begin());
+}
+
 std::size_t Utf16Length(std::string_view text, std::size_t bytes) {
   std::size_t units = 0;
   for (std::size_t i = 0; i < bytes && i < text.size(); ++i) {

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "form/form1.h"
 #include "ui/common/commands.h"
@@ -24,6 +25,10 @@ inline constexpr std::string_view kOpenList = "Listeyi aç";
 std::optional<face::Arrow> ArrowOfKey(std::string_view key);
 
 // A typed edit of a box: the text it leaves and where the cursor goes, counted in
+// The item of a list equal to `text`, which the open list highlights; -1 when
+// none is, so that Enter picks nothing the user did not choose.
+int ItemEqualTo(const std::vector<std::string>& items, std::string_view text);
+
 // UTF-16 units as the page counts. A box with a character limit keeps what fits;
 // an edit that adds characters and fits none leaves the text as it was.
 struct PageEdit {
@@ -32,6 +37,10 @@ struct PageEdit {
   bool refused = false;
 };
 PageEdit FitPageEdit(const Form1& form, Ctl box, std::string_view after);
+
+// The item of a list equal to `text`, which the open list highlights; -1 when
+// none is, so that Enter picks nothing the user did not choose.
+int ItemEqualTo(const std::vector<std::string>& items, std::string_view text);
 
 // UTF-16 units of the first `bytes` bytes of a UTF-8 text.
 std::size_t Utf16Length(std::string_view text, std::size_t bytes);

@@ -17,10 +17,10 @@ export class FormView {
 
   build(root) {
     const t = this.table;
-    document.title = t.title.trim();
+    document.title = t.name;
     const frame = element("section", { className: "frame" });
     this.frame = frame;
-    frame.setAttribute("aria-labelledby", "formTitle");
+    frame.setAttribute("aria-label", t.name);
     const title = element("div", { id: "formTitle", className: "title", textContent: t.title });
     this.client = element("div", { id: "client", className: "client" });
     frame.append(title, this.client);
@@ -60,14 +60,17 @@ export class FormView {
     const part = builders[d.kind]();
     if (d.tooltip) part.box.title = d.tooltip;
     part.box.classList.add("control", d.kind);
-    (d.kind === "option" ? this.optionGroup(d) : this.client).append(part.box);
+    (d.kind === "option" ? this.optionGroup() : this.client).append(part.box);
     return part;
   }
 
   plain(tag, d) {
     const el = element(tag, { id: d.id, textContent: d.caption });
-    if (tag === "output") el.setAttribute("aria-live", "off");
-    return { el, box: el };
+    if (tag !== "output") return { el, box: el };
+    // The value in a span of its own, which ends in an ellipsis when cut.
+    el.setAttribute("aria-live", "off");
+    el.replaceChildren(element("span", { textContent: d.caption }));
+    return { el, box: el, value: el.firstChild };
   }
 
   textBox(c, d) {
@@ -80,6 +83,7 @@ export class FormView {
     const combo = new ComboBox(d, this.table.openList, {
       edit: () => this.edit(c, combo.input),
       pick: (i) => this.act(() => this.model.pick(c, i)),
+      match: () => this.model.listMatch(c),
     });
     combo.setItems(this.items(c));
     return { el: combo.input, box: combo.box, combo };
@@ -105,11 +109,11 @@ export class FormView {
     return { el, box: el };
   }
 
-  optionGroup(d) {
+  optionGroup() {
     if (!this.group) {
       this.group = element("div", { id: "Option1" });
       this.group.setAttribute("role", "radiogroup");
-      this.group.setAttribute("aria-labelledby", d.label);
+      this.group.setAttribute("aria-label", this.table.groupName);
       this.client.append(this.group);
     }
     return this.group;
@@ -185,15 +189,40 @@ export class FormView {
     return closed;
   }
 
+  // A value cut by its box shows whole in the box's tooltip.
+  showDisplay(p, d, text, reading) {
+    if (p.value.textContent !== text) p.value.textContent = text;
+    p.el.setAttribute("aria-label", reading);
+    const cut = p.value.scrollWidth > p.value.clientWidth;
+    const tip = cut ? text : d.tooltip;
+    if (tip) p.el.title = tip;
+    else p.el.removeAttribute("title");
+  }
+
+  // The message in a corner of the window; at the top when at the bottom it
+  // would cover the field in use.
+  showMessage() {
+    const { box, text } = this.message;
+    box.hidden = this.model.messageOpen() !== 1;
+    text.textContent = this.model.messageText();
+    box.classList.remove("top");
+    const used = document.activeElement;
+    if (box.hidden || !used || !this.frame.contains(used)) return;
+    const [a, b] = [box.getBoundingClientRect(), used.getBoundingClientRect()];
+    const covers = a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+    box.classList.toggle("top", covers);
+  }
+
   refresh() {
     const m = this.model;
     const stop = m.optionStop();
     this.parts.forEach((p, c) => {
       const d = this.table.controls[c];
       const text = m.text(c);
-      if (d.kind === "label" || d.kind === "display") {
+      if (d.kind === "label") {
         if (p.el.textContent !== text) p.el.textContent = text;
-        if (d.kind === "display") p.el.setAttribute("aria-label", m.reading(c));
+      } else if (d.kind === "display") {
+        this.showDisplay(p, d, text, m.reading(c));
       } else if (d.kind === "text" || d.kind === "combo") {
         if (p.el.value !== text) p.el.value = text;
         if (p.combo && p.combo.list.children.length !== m.itemCount(c)) p.combo.setItems(this.items(c));
@@ -204,8 +233,7 @@ export class FormView {
       if (m.ended()) p.el.disabled = true;
       if (m.ended() && p.combo) p.combo.button.disabled = true;
     });
-    this.message.box.hidden = m.messageOpen() !== 1;
-    this.message.text.textContent = m.messageText();
+    this.showMessage();
     this.endedNote.hidden = m.ended() !== 1;
     document.body.classList.toggle("ended", m.ended() === 1);
   }

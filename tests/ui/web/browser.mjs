@@ -1,5 +1,6 @@
 // Opens the packed page in Debian's Chromium, headless, with a fresh profile and
 // no network: the page must come whole from the file.
+import assert from "node:assert/strict";
 import { mkdtempSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join, resolve } from "node:path";
@@ -9,7 +10,7 @@ import puppeteer from "puppeteer-core";
 export const pagePath = resolve(process.env.SELBRIN_PAGE ?? "build-web/selbrin.html");
 export const chromium = process.env.SELBRIN_CHROMIUM ?? "/usr/bin/chromium";
 
-export async function openPage({ colorScheme = "light", clipboard = false } = {}) {
+export async function openPage({ colorScheme = "light", clipboard = false, viewport = { width: 900, height: 700 } } = {}) {
   const profile = mkdtempSync(join(tmpdir(), "selbrin-chromium-"));
   const browser = await puppeteer.launch({
     executablePath: chromium,
@@ -38,7 +39,7 @@ export async function openPage({ colorScheme = "light", clipboard = false } = {}
   page.on("request", (r) => /^(file|data):/.test(r.url()) || problems.push(`request ${r.url()}`));
   await page.setOfflineMode(true);
   await page.emulateMediaFeatures([{ name: "prefers-color-scheme", value: colorScheme }]);
-  await page.setViewport({ width: 900, height: 700 });
+  await page.setViewport(viewport);
   await page.goto(pathToFileURL(pagePath).href);
   await page.waitForSelector("body[data-ready]");
   const close = async () => {
@@ -47,6 +48,21 @@ export async function openPage({ colorScheme = "light", clipboard = false } = {}
   };
   return { browser, page, problems, close };
 }
+
+// Runs `body` on a fresh page; the page must have logged no error.
+export async function withPage(options, body) {
+  const session = await openPage(options);
+  try {
+    await body(session.page);
+    assert.deepEqual(session.problems, []);
+  } finally {
+    await session.close();
+  }
+}
+
+// What an element shows: an input's value, else its text.
+export const value = (page, id) =>
+  page.$eval(`#${id}`, (el) => ("value" in el && el.tagName !== "OUTPUT" ? el.value : el.textContent));
 
 // Every control as the page shows it and as the model holds it, side by side.
 export function pageAndModel(page) {

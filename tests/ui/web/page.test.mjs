@@ -5,21 +5,9 @@
 import assert from "node:assert/strict";
 import { test } from "node:test";
 import { resolve } from "node:path";
-import { messageShown, openPage, pageAndModel } from "./browser.mjs";
+import { messageShown, pageAndModel, value, withPage } from "./browser.mjs";
 
 const screenshot = resolve(process.env.SELBRIN_SCREENSHOT ?? "build-web/screenshot.png");
-
-async function withPage(options, body) {
-  const session = await openPage(options);
-  try {
-    await body(session.page);
-    assert.deepEqual(session.problems, []);
-  } finally {
-    await session.close();
-  }
-}
-
-const value = (page, id) => page.$eval(`#${id}`, (el) => ("value" in el && el.tagName !== "OUTPUT" ? el.value : el.textContent));
 
 async function pickByKeys(page, id, item) {
   await page.focus(`#${id}`);
@@ -180,7 +168,7 @@ test("the background's menu works by keys and prints the sheet instead of the fo
     // State: a fresh page. Action: a right click on the form's title.
     await page.click("#formTitle", { button: "right" });
     // Expected: the page's two commands with their shortcuts, the first focused.
-    const items = await page.$$eval("#sheetMenu [role=menuitem]", (all) => all.map((b) => [b.id, b.innerText]));
+    const items = await page.$$eval("#sheetMenu [role=menuitem]:not([hidden])", (all) => all.map((b) => [b.id, b.innerText]));
     assert.deepEqual(items, [["copyResults", "Sonuçları kopyala\nCtrl+Shift+C"], ["printSheet", "Yazdır…\nCtrl+P"]]);
     assert.equal(await page.evaluate(() => document.activeElement.id), "copyResults");
     // Action: Esc. Expected: the menu closed. Action: the menu again, ↓ and Enter.
@@ -215,3 +203,40 @@ for (const colorScheme of ["light", "dark"]) {
       assert.equal(await page.$eval("#Combo1", (el) => el.getAttribute("role")), "combobox");
     }));
 }
+
+test("Shift+F10 and the menu key open the background's menu at the focus", () =>
+  withPage({}, async (page) => {
+    for (const keys of [["Shift", "F10"], ["ContextMenu"]]) {
+      // State: the focus in Text2. Action: the keys. Expected: the menu, its first command focused.
+      await page.click("#Text2");
+      await press(page, ...keys);
+      assert.equal(await page.$eval("#sheetMenu", (m) => m.hidden), false, keys.join("+"));
+      assert.equal(await page.evaluate(() => document.activeElement.id), "copyResults");
+      await page.keyboard.press("Escape");
+      assert.equal(await page.evaluate(() => document.activeElement.id), "Text2");
+    }
+  }));
+
+test("a display field's menu copies its value, and Ctrl+C its selection", () =>
+  withPage({ clipboard: true }, async (page) => {
+    // State: a 30 kW motor, 2940 d/dk. Action: a right click on Label31, "Kopyala".
+    await pickByKeys(page, "Combo1", "30");
+    await page.click("#Label31", { button: "right" });
+    assert.equal(await page.evaluate(() => document.activeElement.id), "copyField");
+    await page.keyboard.press("Enter");
+    // Expected: the field's value on the clipboard.
+    assert.equal(await page.evaluate(() => navigator.clipboard.readText()), "2940");
+    // Action: "94" selected in the field, Ctrl+C. Expected: "94" on the clipboard.
+    await page.$eval("#Label31 span", (span) => {
+      const range = document.createRange();
+      range.setStart(span.firstChild, 1);
+      range.setEnd(span.firstChild, 3);
+      getSelection().removeAllRanges();
+      getSelection().addRange(range);
+    });
+    await press(page, "Control", "KeyC");
+    assert.equal(await page.evaluate(() => navigator.clipboard.readText()), "94");
+    // Expected: on the background, no "Kopyala".
+    await page.click("#formTitle", { button: "right" });
+    assert.equal(await page.$eval("#copyField", (item) => item.hidden), true);
+  }));
