@@ -131,9 +131,10 @@ test("the background's menu works by keys and prints the sheet instead of the fo
   withPage({}, async (page) => {
     // State: a fresh page. Action: a right click on the form's title.
     await page.click("#formTitle", { button: "right" });
-    // Expected: the page's two commands with their shortcuts, the first focused.
+    // Expected: the page's commands with their shortcuts, the first focused.
     const items = await page.$$eval("#sheetMenu [role=menuitem]:not([hidden])", (all) => all.map((b) => [b.id, b.innerText]));
-    assert.deepEqual(items, [["copyResults", "Sonuçları kopyala\nCtrl+Shift+C"], ["printSheet", "Yazdır…\nCtrl+P"]]);
+    assert.deepEqual(items, [["copyResults", "Sonuçları kopyala\nCtrl+Shift+C"], ["printSheet", "Yazdır…\nCtrl+P"],
+      ["openDrive", "Aç…\nCtrl+O"], ["saveDrive", "Kaydet\nCtrl+S"], ["copyLink", "Bağlantıyı kopyala\nCtrl+Shift+L"]]);
     assert.equal(await page.evaluate(() => document.activeElement.id), "copyResults");
     // Action: Esc. Expected: the menu closed. Action: the menu again, ↓ and Enter.
     await page.keyboard.press("Escape");
