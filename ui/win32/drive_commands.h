@@ -50,6 +50,8 @@ class DriveDocument {
   // After "Çıkış" the form has ended, so going on is no answer then.
   bool MayClose();
   const std::wstring& path() const { return path_; }
+  // The title lines and file name the calculation sheet prints.
+  const sheet::TitleBlock& title() const { return title_; }
 
  private:
   void Opened(const std::wstring& path, const sheet::TitleBlock& title);

@@ -54,7 +54,7 @@ void FormWindow::RunSheetCommand(face::SheetCommand command) {
   std::wstring folder = TemporaryFolder();
   RemoveOldPrintPages(folder);
   std::wstring path = NewPrintPagePath(folder);
-  bool written = WritePrintPage(path, form_, Today());
+  bool written = WritePrintPage(path, form_, Today(), drive_->title());
   DWORD error = written ? ERROR_SUCCESS : GetLastError();
   if (!written && error == ERROR_SUCCESS) error = ERROR_WRITE_FAULT;
   if (written) {

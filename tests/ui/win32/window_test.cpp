@@ -226,13 +226,15 @@ TEST_F(WindowTest, TheBackgroundMenuListsTheDriveAndSheetCommands) {
   DestroyMenu(menu);
 }
 
-// State: the typical use.  Action: the page "Yazdır…" opens, written to a file.
-// Expected: an HTML page holding the sheet, with its date and results, and a
-// script that prints it.
+// State: the typical use, from a drive file.  Action: the page "Yazdır…" opens,
+// written to a file.  Expected: an HTML page holding the sheet, with its date,
+// results and file name, and a script that prints it.
 TEST_F(WindowTest, ThePrintPageHoldsTheSheetAndPrintsItself) {
   TypicalUse();
   std::wstring path = NewPrintPagePath(TemporaryFolder());
-  ASSERT_TRUE(WritePrintPage(path, form_, {2024, 3, 5}));
+  sheet::TitleBlock title;
+  title.file_name = "pompa.selbrin";
+  ASSERT_TRUE(WritePrintPage(path, form_, {2024, 3, 5}, title));
   std::ifstream file{std::filesystem::path(path), std::ios::binary};
   std::stringstream page;
   page << file.rdbuf();
@@ -241,7 +243,8 @@ TEST_F(WindowTest, ThePrintPageHoldsTheSheetAndPrintsItself) {
   std::string html = page.str();
   EXPECT_TRUE(html.starts_with("<!DOCTYPE html>"));
   EXPECT_EQ(html.find("<?xml"), std::string::npos);
-  for (const char* part : {"<svg", "05.03.2024", "179.31", "window.print()", "</html>"}) {
+  for (const char* part :
+       {"<svg", "05.03.2024", "179.31", "pompa.selbrin", "window.print()", "</html>"}) {
     EXPECT_NE(html.find(part), std::string::npos) << part;
   }
 }
