@@ -78,6 +78,8 @@ LRESULT FormWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       if (!drive_->MayClose()) return 0;
       break;
     case WM_DESTROY:
+      // The messages of its end (the controls', WM_NCDESTROY) find no window.
+      SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
       hwnd_ = nullptr;
       PostQuitMessage(0);
       return 0;

@@ -1,5 +1,9 @@
 // The drive file's commands on the Windows window: saved through the path the
 // save dialog's answer takes, opened as the command line does, and a bad file.
+#include <windows.h>
+// after windows.h, which it needs
+#include <commctrl.h>
+
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -23,6 +27,18 @@ void CALLBACK CloseMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
   KillTimer(nullptr, timer);
   told = WindowText(GetDlgItem(box, kMessageTextId));
   PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+int answer = 0;      // the button the timer clicks in the question on closing
+bool asked = false;  // whether the question was there to answer
+
+// Answers the question on closing with `answer`, as a user would.
+void CALLBACK AnswerQuestion(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND box = FindWindowW(nullptr, Widen(face::kUnsavedTitle).c_str());
+  if (box == nullptr) return;
+  KillTimer(nullptr, timer);
+  asked = true;
+  PostMessageW(box, TDM_CLICK_BUTTON, static_cast<WPARAM>(answer), 0);
 }
 
 // The first control that two windows show differently.
@@ -88,6 +104,32 @@ TEST_F(DriveWindowTest, ABadFileLeavesTheFormAndSaysWhy) {
   EXPECT_EQ(Shown(window_.hwnd()), title);
   EXPECT_TRUE(Narrow(told).ends_with("bozuk.selbrin: satır 3: dosya eksik: \"Label31\" satırı yok"))
       << Narrow(told);
+}
+
+// State: a saved drive, then a change.  Action: the close box, answered
+// "Vazgeç", then again, answered "Kaydet".  Expected: the window stays with
+// the change; then the change is in the file and the window is gone.
+TEST_F(DriveWindowTest, ClosingWithChangesAsksToSaveThem) {
+  Form1 form;
+  FormWindow window(form, GetModuleHandleW(nullptr));
+  ASSERT_TRUE(window.drive().SaveTo(Widen(path_)));
+  SendMessageW(window.control(Ctl::chkC2), BM_CLICK, 0, 0);
+  ASSERT_TRUE(window.drive().Modified());
+  for (int button : {IDCANCEL, IDYES}) {
+    answer = button;
+    asked = false;
+    SetTimer(nullptr, 0, kBoxWait, AnswerQuestion);
+    SendMessageW(window.hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(window.hwnd() != nullptr, button == IDCANCEL);
+  }
+  MSG quit;
+  PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);  // the window's end, not the test's
+  Form1 saved;
+  FormWindow reopened(saved, GetModuleHandleW(nullptr));
+  ASSERT_TRUE(reopened.drive().Open(Widen(path_)));
+  EXPECT_EQ(saved.Value(Ctl::chkC2), form.Value(Ctl::chkC2));
+  EXPECT_FALSE(reopened.drive().Modified());
 }
 
 }  // namespace
