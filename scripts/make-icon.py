@@ -1,12 +1,13 @@
 #!/usr/bin/env python3
 """Draws the program's icon: two pulleys and the belt between them.
 
-One drawing, written out four ways into data/:
+One drawing, written out six ways into data/:
   icons/hicolor/scalable/apps/ID.svg   the scalable version for desktops
   icons/hicolor/32x32/apps/ID.png      the window and application icon, 24-bit colour
   icons/hicolor/256x256/apps/ID.png    the same at a size for large displays
   ID.ico                               the Windows icon: 16, 24, 32, 48 and 256 px,
                                        each 32-bit colour with alpha
+  web/icon-192.png, web/icon-512.png   the web site's icons, for installing it as an app
 
 The shapes are circles and the belt's two outer tangents, so the PNGs are
 rasterised here with plain supersampling (standard library only) rather than by
@@ -215,6 +216,8 @@ def main():
     write("icons/hicolor/256x256/apps/%s.png" % APP_ID, png(large))
     write("icons/hicolor/scalable/apps/%s.svg" % APP_ID, svg().encode())
     write("%s.ico" % APP_ID, ico([render(16, 8), render(24, 8), small, render(48, 6), large]))
+    write("web/icon-192.png", png(render(192, 3)))
+    write("web/icon-512.png", png(render(512, 2)))
 
 
 if __name__ == "__main__":
