@@ -6,7 +6,9 @@
 // the controls while a guard flag is up, so the notifications those writes cause
 // are never taken for user edits:
 //
-//   EN_CHANGE (text box), CBN_EDITCHANGE (combo field) ──► Form1::Edit
+//   WM_CHAR, WM_PASTE, WM_CUT, WM_CLEAR, Delete in a text box or combo field
+//     ──► face::ApplyUserEdit (selection and inserted text) ──► Form1::Edit
+//   EN_CHANGE, CBN_EDITCHANGE (what the box still edits itself) ──► Form1::Edit
 //   CBN_SELENDOK, or CBN_SELCHANGE with the list closed ──► Form1::Pick
 //   CBN_DROPDOWN ──► the list on the item equal to the typed text, or none
 //   BN_CLICKED (check box, command button) ──► Form1::Click
@@ -98,6 +100,12 @@ class FormWindow {
   // Input (form_input.cpp).
   void OnCommand(int id, int code);
   void OnEdited(Ctl c);
+  // Edits as the user made them (edit_input.cpp).
+  static LRESULT CALLBACK EditBoxProc(HWND box, UINT msg, WPARAM wp, LPARAM lp);
+  void HookEditBox(HWND box);
+  bool OnEditInput(HWND box, UINT msg, WPARAM wp, LPARAM lp);
+  bool OnEditChar(Ctl c, HWND box, wchar_t ch);
+  void DeliverEdit(Ctl c, HWND box, DWORD start, DWORD end, const std::wstring& inserted);
   void OnListOpening(Ctl c);
   void OnListOpened();
   void OnOptionArrow(Ctl focused, WPARAM key);
@@ -115,6 +123,7 @@ class FormWindow {
   bool writing_ = false;  // the binding is writing into a control
   HWND last_focus_ = nullptr;
   TypedText typed_;
+  wchar_t high_surrogate_ = 0;  // the first half of a typed character
   HWND tooltips_ = nullptr;
   HACCEL shortcuts_ = nullptr;
   FaultMessage fault_;

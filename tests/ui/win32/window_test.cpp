@@ -24,17 +24,6 @@
 namespace selbrin::win32 {
 namespace {
 
-std::string ClipboardText() {
-  std::wstring text;
-  if (OpenClipboard(nullptr) == FALSE) return "(no clipboard)";
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    text = static_cast<const wchar_t*>(GlobalLock(data));
-    GlobalUnlock(data);
-  }
-  CloseClipboard();
-  return Narrow(text);
-}
-
 std::string MenuText(HMENU menu, int position) {
   wchar_t text[64] = {};
   GetMenuStringW(menu, static_cast<UINT>(position), text, 64, MF_BYPOSITION);
