@@ -147,8 +147,10 @@ void FormWindow::OnCommand(int id, int code) {
     case Kind::OptionButton:
       if (code == BN_CLICKED) Act(*c, [&] { return form_.Select(Def(*c).index); });
       break;
-    case Kind::Label:
     case Kind::Display:
+      if (code == STN_CLICKED) SelectDisplay(*c);
+      break;
+    case Kind::Label:
       break;
   }
 }
@@ -242,6 +244,8 @@ bool FormWindow::PreTranslate(MSG& msg) {
   bool in_form = msg.hwnd == hwnd_ || IsChild(hwnd_, msg.hwnd) != FALSE;
   bool in_message = message != nullptr && (msg.hwnd == message || IsChild(message, msg.hwnd));
   if (in_form && TranslateAcceleratorW(hwnd_, shortcuts_, &msg) != FALSE) return true;
+  bool key = msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN;
+  if (key && in_form && !IsComboDropped(msg.hwnd) && OnCommandKey(msg)) return true;
   if (msg.message == WM_KEYDOWN && (in_form || in_message) && !IsComboDropped(msg.hwnd)) {
     if (msg.wParam == VK_ESCAPE && fault_.Escape()) return true;
     std::optional<Ctl> c = in_form ? ControlOf(GetFocus()) : std::nullopt;

@@ -14,7 +14,8 @@
 //   BN_CLICKED (check box, command button) ──► Form1::Click
 //   BN_CLICKED or an arrow key (option button) ──► Form1::Select
 //   Form1 listener ──► ShowControl(c), guard up
-//   WM_CONTEXTMENU, Ctrl+Shift+C, Ctrl+P ──► reads the form, writes nothing
+//   WM_CONTEXTMENU, Shift+F10, the Menu key, Ctrl+Shift+C, Ctrl+P, F1, a click
+//     on a display field and Ctrl+C ──► reads the form, writes nothing
 //   Ctrl+O, Ctrl+S, Ctrl+Shift+S ──► the drive file (drive_commands.h)
 //
 // A display field's window text is what a screen reader reads (caption, value
@@ -91,6 +92,10 @@ class FormWindow {
 
   // Commands that only read the form, and the display fields (form_commands.cpp).
   void OnContextMenu(LPARAM lp);
+  bool OnCommandKey(const MSG& msg);
+  void ShowAbout();
+  void SelectDisplay(Ctl c);
+  bool CopyDisplaySelection();
   void OnDpiChanged(int dpi, const RECT& suggested);
   bool OnActivate(WORD state);
   void RunSheetCommand(face::SheetCommand command);
@@ -123,7 +128,9 @@ class FormWindow {
   bool writing_ = false;  // the binding is writing into a control
   HWND last_focus_ = nullptr;
   TypedText typed_;
-  wchar_t high_surrogate_ = 0;  // the first half of a typed character
+  wchar_t high_surrogate_ = 0;
+  Ctl selected_display_ =
+      Ctl::None;  // the result a click selected, for Ctrl+C  // the first half of a typed character
   HWND tooltips_ = nullptr;
   HACCEL shortcuts_ = nullptr;
   FaultMessage fault_;

@@ -248,14 +248,12 @@ std::string Player::State() {
 // "Sonuçları kopyala" from the background's menu, taken with the keyboard.
 std::string Player::Copy() {
   HMENU menu = CreateFormMenu();
-  int downs = 0, count = GetMenuItemCount(menu);
-  for (int i = 0; i < count; ++i) {
-    if ((GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_SEPARATOR) != 0) continue;
-    ++downs;
-    if (SheetCommandOfId(static_cast<int>(GetMenuItemID(menu, i))) ==
-        face::SheetCommand::CopyResults)
-      break;
+  int copy_id = -1;
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    auto id = static_cast<int>(GetMenuItemID(menu, i));
+    if (SheetCommandOfId(id) == face::SheetCommand::CopyResults) copy_id = id;
   }
+  int downs = DownsTo(menu, copy_id);
   DestroyMenu(menu);
   for (int i = 0; i < downs; ++i) PostMessageW(window_.hwnd(), WM_KEYDOWN, VK_DOWN, 0);
   PostMessageW(window_.hwnd(), WM_KEYDOWN, VK_RETURN, 0);

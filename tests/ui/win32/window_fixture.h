@@ -86,6 +86,18 @@ inline std::string MismatchWithModel(const FormWindow& window, const Form1& form
   return {};
 }
 
+// How many Down keys reach the item `id` of `menu` from its opening, where
+// no item is highlighted; separators are passed over.
+inline int DownsTo(HMENU menu, int id) {
+  int downs = 0;
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    if ((GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_SEPARATOR) != 0) continue;
+    ++downs;
+    if (static_cast<int>(GetMenuItemID(menu, i)) == id) break;
+  }
+  return downs;
+}
+
 // The process draws at the screen's DPI, as the program does by its manifest.
 inline bool DrawAtTheScreensDpi() {
   return SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2) != FALSE;
