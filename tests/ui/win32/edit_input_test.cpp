@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <ostream>
 #include <string>
 
 #include "tests/ui/win32/window_fixture.h"
@@ -23,6 +24,8 @@ struct EditCase {
   int caret;
   const char* clipboard;  // after the edit, when it cuts
 };
+
+void PrintTo(const EditCase& e, std::ostream* out) { *out << e.what; }
 
 // Shift held while the key goes down, as the box reads it.
 void HoldShift(bool down) {
