@@ -81,11 +81,9 @@ const EditCase kEdits[] = {
      L"1\xD83D\xDE00"
      L"2",
      1, 1, Op::Delete, L"", "12", 1, nullptr},
-    {"delete at the end", Ctl::Text9, L"45", 2, 2, Op::Delete, L"", "45", 2, nullptr},
     {"cut", Ctl::Text2, L"12345", 0, 2, Op::Cut, L"", "345", 0, "12"},
     {"shift+delete cuts", Ctl::Text10, L"9876", 1, 4, Op::ShiftDelete, L"", "9", 1, "876"},
     {"combo field", Ctl::Combo2, L"143", 1, 2, Op::Paste, L"9", "193", 2, nullptr},
-    {"typed in a combo field", Ctl::Combo3, L"", 0, 0, Op::Chars, L"ğ1", "ğ1", 2, nullptr},
 };
 
 // State: a field holding `start`, a selection in it.  Action: a paste, keys or
