@@ -88,8 +88,8 @@ double FormScale(const ControlNeeds& need, double floor) {
 double ScaleForArea(PixelSize available, PixelSize frame) {
   const double width = available.width - frame.width;
   const double height = available.height - frame.height;
-  double scale = std::min(width * kTwips / kFormClientArea.width,
-                          height * kTwips / kFormClientArea.height);
+  double scale =
+      std::min(width * kTwips / kFormClientArea.width, height * kTwips / kFormClientArea.height);
   // Each edge is rounded to a pixel: step down until the rounded area fits.
   scale = std::floor(scale * kScaleGrain) / kScaleGrain;
   while (scale > 0 && (ClientAreaAt(scale).width > width || ClientAreaAt(scale).height > height)) {

@@ -122,8 +122,10 @@ QSize NeededSize(Ctl c, QWidget* w) {
       QFontMetrics fm(label->font());
       QMargins m = label->contentsMargins();
       int frame = 2 * label->frameWidth();
-      int chrome = frame + m.left() + m.right() + 2 * label->margin() + std::max(label->indent(), 0);
-      return {fm.horizontalAdvance(label->text()) + chrome, fm.height() + frame + m.top() + m.bottom()};
+      int chrome =
+          frame + m.left() + m.right() + 2 * label->margin() + std::max(label->indent(), 0);
+      return {fm.horizontalAdvance(label->text()) + chrome,
+              fm.height() + frame + m.top() + m.bottom()};
     }
     case Kind::TextBox: {
       // A box with a typing limit must show that many digits; others only need a line.
