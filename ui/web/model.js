@@ -20,7 +20,7 @@ export function wrapModel(module) {
     pick: fn("sb_pick", null, [n, n]),
     click: fn("sb_click", null, [n]),
     select: fn("sb_select", null, [n]),
-    edit: fn("sb_edit", n, [n, s]),
+    userEdit: fn("sb_user_edit", n, [n, n, n, s]),
     messageOpen: fn("sb_message_open", n, []),
     messageText: fn("sb_message_text", s, []),
     messageClose: fn("sb_message_close", null, []),

@@ -6,7 +6,7 @@ import { readFileSync, writeFileSync } from "node:fs";
 import { join } from "node:path";
 
 const [source, moduleJs, out] = process.argv.slice(2);
-const modules = ["model.js", "combo.js", "view.js", "commands.js", "main.js"];
+const modules = ["model.js", "combo.js", "edits.js", "view.js", "commands.js", "main.js"];
 
 const read = (file) => readFileSync(file, "utf8");
 // Inline script text must not end its own element.

@@ -240,3 +240,19 @@ test("a display field's menu copies its value, and Ctrl+C its selection", () =>
     await page.click("#formTitle", { button: "right" });
     assert.equal(await page.$eval("#copyField", (item) => item.hidden), true);
   }));
+
+test("a paste over a selection keeps the first characters of the pasted text that fit", () =>
+  withPage({ clipboard: true }, async (page) => {
+    // State: "4040" in Text2, all of it selected. Action: "123450" pasted with Ctrl+V.
+    await page.click("#Text2");
+    await page.keyboard.type("4040");
+    for (const [from, to, pasted, kept, cursor] of [[0, 4, "123450", "12345", 5], [1, 2, "\t9876", "1\t345", 2]]) {
+      await page.$eval("#Text2", (el, a, b) => el.setSelectionRange(a, b), from, to);
+      await page.evaluate((t) => navigator.clipboard.writeText(t), pasted);
+      await press(page, "Control", "KeyV");
+      // Expected: the pasted text cut where it went in, the cursor after what was kept.
+      assert.equal(await value(page, "Text2"), kept, pasted);
+      assert.equal(await page.evaluate(() => window.selbrin.model.text(9)), kept);
+      assert.equal(await page.$eval("#Text2", (el) => el.selectionStart), cursor);
+    }
+  }));
