@@ -9,7 +9,11 @@ export default [
     languageOptions: { sourceType: "module", globals: globals.browser },
   },
   {
-    files: ["ui/web/**/*.mjs", "tests/ui/web/**/*.mjs", "eslint.config.mjs"],
+    files: ["ui/web/sw.js"],
+    languageOptions: { sourceType: "script", globals: globals.serviceworker },
+  },
+  {
+    files: ["ui/web/**/*.mjs", "tests/ui/web/**/*.mjs", "bench/**/*.mjs", "eslint.config.mjs"],
     languageOptions: { sourceType: "module", globals: { ...globals.node, ...globals.browser } },
   },
   {

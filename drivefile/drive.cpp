@@ -29,6 +29,7 @@ Drive Capture(const Form1& form, const sheet::TitleBlock& title) {
     d.variables[i] = (form.*kFormVariables[i].member).get();
   }
   d.results_outdated = form.ResultsOutdated();
+  d.calculation_fault = form.CalculationFault();
   return d;
 }
 
@@ -42,7 +43,7 @@ void Apply(const Drive& drive, Form1& form) {
   for (std::size_t i = 0; i < kFormVariables.size(); ++i) {
     form.*kFormVariables[i].member = drive.variables[i];
   }
-  form.RestoreResultsOutdated(drive.results_outdated);
+  form.RestoreResultsOutdated(drive.results_outdated, drive.calculation_fault);
 }
 
 }  // namespace selbrin::drivefile

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "form/form1.h"
@@ -25,6 +26,9 @@ struct Drive {
   std::array<ControlRecord, kControlCount> controls{};
   std::array<float, kFormVariables.size()> variables{};
   bool results_outdated = false;
+  // The fault that cut the last "Hesapla" short, which the sheet reports until a
+  // later calculation runs to its end.
+  std::optional<FaultKind> calculation_fault;
 };
 
 // Whether the drive keeps a control's text, or its value. The lists of the combo

@@ -145,6 +145,26 @@ Field OutdatedField() {
           }};
 }
 
+// The fault that cut the last "Hesapla" short, by the runner's name of its kind;
+// the line is left out when there was none, as in files written before it.
+Field CalculationFaultField() {
+  return {"CalculationFault", false,
+          [](const Drive& d) -> std::optional<std::string> {
+            if (!d.calculation_fault) return std::nullopt;
+            return std::string(FaultName(*d.calculation_fault));
+          },
+          [](std::string_view v, Drive& d) -> Reason {
+            for (FaultKind k :
+                 {FaultKind::DivisionByZero, FaultKind::InvalidArgument, FaultKind::Overflow}) {
+              if (v == FaultName(k)) {
+                d.calculation_fault = k;
+                return std::nullopt;
+              }
+            }
+            return "\"CalculationFault\" değeri bilinen bir hata değil: " + Quoted(v);
+          }};
+}
+
 std::vector<Field> MakeFields() {
   std::vector<Field> f;
   f.push_back(Title("Proje", &sheet::TitleBlock::proje));
@@ -161,6 +181,7 @@ std::vector<Field> MakeFields() {
   f.push_back({"ProgramWritten", true, WrittenList, ReadWrittenList});
   for (std::size_t i = 0; i < kFormVariables.size(); ++i) f.push_back(VariableField(i));
   f.push_back(OutdatedField());
+  f.push_back(CalculationFaultField());
   return f;
 }
 

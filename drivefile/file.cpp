@@ -39,7 +39,9 @@ std::optional<std::string> OpenDriveFile(std::string_view path, Drive& drive) {
   }
   std::string bytes(static_cast<std::size_t>(size), '\0');
   in.seekg(0);
-  if (!in.read(bytes.data(), size)) return ErrorMessage(path, {0, "dosya okunamadı"});
+  // At most kMaxFileBytes here, which fits a 32-bit stream size.
+  if (!in.read(bytes.data(), static_cast<std::streamsize>(size)))
+    return ErrorMessage(path, {0, "dosya okunamadı"});
   if (std::optional<ReadError> e = ParseDrive(bytes, drive)) return ErrorMessage(path, *e);
   return std::nullopt;
 }

@@ -12,12 +12,14 @@
 //   cellA=2970                 the twelve form variables, each as the nearest
 //   ...                        single-precision number to the one written
 //   ResultsOutdated=0          1 when an input changed after the last "Hesapla"
+//   CalculationFault=overflow  only when a fault cut the last "Hesapla" short:
+//                              "division by zero", "invalid argument" or "overflow"
 //
 // A value is everything after the first '=', with four escapes: "\\" for a
 // backslash, "\n", "\r" and "\t" for a line feed, carriage return and tab, and
 // "\xHH" for any other control byte or a byte that is not UTF-8. Lines end with
 // a line feed (a carriage return before it is dropped); empty lines and lines
-// starting with '#' are skipped. Every item but the title lines must be there,
+// starting with '#' are skipped. Every item but the title lines and CalculationFault must be there,
 // once each.
 #pragma once
 

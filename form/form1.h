@@ -115,11 +115,11 @@ class Form1 {
   // its text or caption, whether the program wrote it, and its value. Raises no
   // event; tells the listener.
   void Restore(Ctl c, std::string text, bool by_program, int value);
-  // The opened drive's results are as outdated as saved, and no fault of the
-  // form's last calculation belongs to them.
-  void RestoreResultsOutdated(bool outdated) {
+  // The opened drive's results are as outdated as saved, with the fault, if any,
+  // that cut its last calculation short.
+  void RestoreResultsOutdated(bool outdated, std::optional<FaultKind> fault = std::nullopt) {
     results_outdated_ = outdated;
-    calculation_fault_.reset();
+    calculation_fault_ = fault;
   }
 
   // The form variables, in their order of declaration; zero at creation.

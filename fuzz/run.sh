@@ -16,10 +16,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 
-if ! command -v clang++ >/dev/null; then
-  echo "fuzz: clang++ is not installed; the session fuzzer is skipped"
-  exit 0
-fi
+scripts/require-tool.sh clang++ clang || exit 1
 werror=${SELBRIN_WERROR:-OFF}
 if ! [ build-fuzz/CMakeCache.txt -nt CMakePresets.json ] ||
   ! grep -qx "SELBRIN_WERROR:BOOL=$werror" build-fuzz/CMakeCache.txt; then

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 expected=14
 format=$(command -v clang-format-$expected || command -v clang-format || true)
 if [ -z "$format" ]; then
-  echo "format-check: clang-format $expected is not installed"
+  echo "format-check: clang-format $expected is not installed: it comes with the Debian package clang-format-$expected"
   exit 1
 fi
 if ! "$format" --version | grep -q "version $expected\."; then

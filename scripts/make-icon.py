@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
 """Draws the program's icon: two pulleys and the belt between them.
 
-One drawing, written out four ways into data/:
+One drawing, written out six ways into data/:
   icons/hicolor/scalable/apps/ID.svg   the scalable version for desktops
   icons/hicolor/32x32/apps/ID.png      the window and application icon, 24-bit colour
   icons/hicolor/256x256/apps/ID.png    the same at a size for large displays
-  ID.ico                               the 32 x 32 image for the Windows executable
+  ID.ico                               the Windows icon: 16, 24, 32, 48 and 256 px,
+                                       each 32-bit colour with alpha
+  web/icon-192.png, web/icon-512.png   the web site's icons, for installing it as an app
 
 The shapes are circles and the belt's two outer tangents, so the PNGs are
 rasterised here with plain supersampling (standard library only) rather than by
@@ -126,16 +128,38 @@ def png(rows):
             + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
 
 
-def ico(rows):
-    """A one-image ICO: a 24-bit bitmap, rows bottom-up, and an all-opaque mask."""
+def bmp_image(rows):
+    """An icon's bitmap: 32-bit BGRA rows bottom-up, and an AND mask of none."""
     size = len(rows)
-    pixels = b"".join(bytes(v for px in row for v in reversed(px)) for row in reversed(rows))
+    pixels = b"".join(bytes(v for px in row for v in (px[2], px[1], px[0], 255))
+                      for row in reversed(rows))
     mask = bytes(((size + 31) // 32) * 4 * size)
-    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 24, 0, len(pixels) + len(mask),
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, len(pixels) + len(mask),
                          0, 0, 0, 0)
-    image = header + pixels + mask
-    return (struct.pack("<HHH", 0, 1, 1)
-            + struct.pack("<BBBBHHII", size, size, 0, 0, 1, 24, len(image), 6 + 16) + image)
+    return header + pixels + mask
+
+
+def rgba_png(rows):
+    """An 8-bit RGBA PNG (colour type 6), as an icon's largest image is kept."""
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
+    height, width = len(rows), len(rows[0])
+    raw = b"".join(b"\0" + bytes(v for px in row for v in (*px, 255)) for row in rows)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0))
+            + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+
+
+def ico(renders):
+    """An ICO of every rendering, smallest first; 256 px as PNG, the rest as bitmaps."""
+    images = [rgba_png(rows) if len(rows) >= 256 else bmp_image(rows) for rows in renders]
+    offset = 6 + 16 * len(images)
+    entries = b""
+    for rows, image in zip(renders, images):
+        side = len(rows) % 256  # 0 stands for 256
+        entries += struct.pack("<BBBBHHII", side, side, 0, 0, 1, 32, len(image), offset)
+        offset += len(image)
+    return struct.pack("<HHH", 0, 1, len(images)) + entries + b"".join(images)
 
 
 def svg():
@@ -187,10 +211,13 @@ def write(path, data):
 
 def main():
     small = render(32, 8)
+    large = render(256, 3)
     write("icons/hicolor/32x32/apps/%s.png" % APP_ID, png(small))
-    write("icons/hicolor/256x256/apps/%s.png" % APP_ID, png(render(256, 3)))
+    write("icons/hicolor/256x256/apps/%s.png" % APP_ID, png(large))
     write("icons/hicolor/scalable/apps/%s.svg" % APP_ID, svg().encode())
-    write("%s.ico" % APP_ID, ico(small))
+    write("%s.ico" % APP_ID, ico([render(16, 8), render(24, 8), small, render(48, 6), large]))
+    write("web/icon-192.png", png(render(192, 3)))
+    write("web/icon-512.png", png(render(512, 2)))
 
 
 if __name__ == "__main__":

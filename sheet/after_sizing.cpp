@@ -122,7 +122,7 @@ std::vector<SizingLine> AfterSizingLines(const Form1& form) {
                              : Missing(a.lengths_why_not)});
   std::string inputs = "c1 = " + NumberText(a.arc_factor.value_or(0), 3) + ", " + MassNote(r);
   lines.push_back({"Statik gerginlik T = 500·(2.02−c1)·P_B/(c1·z·v) + k·v²",
-                   a.tension ? NumberText(*a.tension, 0) + " N kayış başına (" + inputs + ")"
+                   a.tension ? NumberText(*a.tension, 0) + " N/kayış (" + inputs + ")"
                              : Missing(a.tension_why_not)});
   lines.push_back(
       {"Statik mil yükü S = 2·z·T·sin(β/2), her milde",

@@ -20,19 +20,21 @@ constexpr double kTitleBaseline = 16;
 constexpr double kTablesTop = 25;
 constexpr double kRowHeight = 4.6;
 constexpr double kHalfWidth = 87;  // width of each table
-constexpr double kDrawingTop = 92;
+constexpr double kDrawingTop = 84;
 constexpr double kDrawingHeight = 79;
-constexpr double kChecksTop = 177;
-constexpr double kLineStep = 3.6;  // between the lines of one check or value
-constexpr double kItemGap = 0.7;   // between two checks
+constexpr double kChecksTop = 169;
+constexpr double kLineStep = 3.3;   // between the lines of one check or value, at most
+constexpr double kHeadingRoom = 5;  // from a heading to its first line
+constexpr double kSectionGap = 3;   // from the checks to the next heading
+constexpr double kItemGap = 0.7;    // between two checks
 constexpr double kBodySize = 3;
-constexpr double kSentenceSize = 2.7;
-constexpr int kSentenceChars = 94;  // what fits beside the verdict at kSentenceSize
-constexpr int kValueChars = 11;     // what a table cell shows of a value
-constexpr double kValueRight = 62;  // where a table's values end, from its left
+constexpr double kSentenceSize = 2.5;
+constexpr int kSentenceChars = 100;  // what fits beside the verdict at kSentenceSize
+constexpr int kValueChars = 11;      // what a table cell shows of a value
+constexpr double kValueRight = 62;   // where a table's values end, from its left
 constexpr double kVerdictWidth = 29;
-constexpr double kSizingValueX = 100;
-constexpr int kSizingChars = 46;
+constexpr double kSizingValueX = 92;
+constexpr int kSizingChars = 56;
 
 void Title(Svg& svg, std::string_view version, const Date& date) {
   svg.Text(kMargin, kTitleBaseline,
@@ -95,7 +97,7 @@ Look LookOf(Verdict v) {
 }
 
 // Symbol and word as well as colour, so that a grey print reads the same.
-double OneCheck(Svg& svg, const Check& check, double y) {
+double OneCheck(Svg& svg, const Check& check, double y, double step) {
   Look look = LookOf(check.verdict);
   svg.Open("check-" + std::string(check.name),
            "class=\"check\" data-verdict=\"" + std::string(VerdictName(check.verdict)) + "\"");
@@ -105,33 +107,44 @@ double OneCheck(Svg& svg, const Check& check, double y) {
            "fill=\"" + std::string(look.colour) + "\" stroke=\"none\"");
   for (const std::string& line : Wrap(check.sentence, kSentenceChars)) {
     svg.Text(kMargin + kVerdictWidth, y, line, kSentenceSize);
-    y += kLineStep;
+    y += step;
   }
   svg.Close();
   return y + kItemGap;
 }
 
-double ChecksList(Svg& svg, const Readings& r) {
+double ChecksList(Svg& svg, const std::vector<Check>& checks, double step) {
   svg.Open("checks");
   Heading(svg, kMargin, kChecksTop, kPageWidth - 2 * kMargin, "Kontroller");
-  double y = kChecksTop + 5;
-  for (const Check& check : Checks(r)) y = OneCheck(svg, check, y);
+  double y = kChecksTop + kHeadingRoom;
+  for (const Check& check : checks) y = OneCheck(svg, check, y, step);
   svg.Close();
   return y;
 }
 
-void AfterSizingSection(Svg& svg, const Form1& form, double top) {
+void AfterSizingSection(Svg& svg, const std::vector<SizingLine>& lines, double top, double step) {
   svg.Open("after-sizing");
   Heading(svg, kMargin, top, kPageWidth - 2 * kMargin, "Boyutlandırmadan sonra tahrikin gerekleri");
-  double y = top + 5;
-  for (const SizingLine& line : AfterSizingLines(form)) {
+  double y = top + kHeadingRoom;
+  for (const SizingLine& line : lines) {
     svg.Text(kMargin, y, line.caption, kSentenceSize);
     for (const std::string& part : Wrap(line.value, kSizingChars)) {
       svg.Text(kMargin + kSizingValueX, y, part, kSentenceSize, "start", TextStyle::Bold);
-      y += kLineStep;
+      y += step;
     }
   }
   svg.Close();
+}
+
+// The step between lines that fits the checks and the section above the title
+// block: kLineStep, or closer when there are many lines.
+double LineStep(const std::vector<Check>& checks, const std::vector<SizingLine>& lines) {
+  int count = 0;
+  for (const Check& c : checks) count += static_cast<int>(Wrap(c.sentence, kSentenceChars).size());
+  for (const SizingLine& l : lines) count += static_cast<int>(Wrap(l.value, kSizingChars).size());
+  double room = kTitleBlockTop - kChecksTop - 2 * kHeadingRoom - kSectionGap -
+                kItemGap * static_cast<double>(checks.size()) - kLineStep;
+  return std::min(kLineStep, room / count);
 }
 
 void Build(Svg& svg, const Form1& form, std::string_view version, const Date& date,
@@ -140,8 +153,11 @@ void Build(Svg& svg, const Form1& form, std::string_view version, const Date& da
   Title(svg, version, date);
   Tables(svg, form);
   Drawing(svg, form, r);
-  double end = ChecksList(svg, r);
-  AfterSizingSection(svg, form, end + 3);
+  std::vector<Check> checks = Checks(r);
+  std::vector<SizingLine> lines = AfterSizingLines(form);
+  double step = LineStep(checks, lines);
+  double end = ChecksList(svg, checks, step);
+  AfterSizingSection(svg, lines, end + kSectionGap, step);
   DrawTitleBlock(svg, title, date);
 }
 

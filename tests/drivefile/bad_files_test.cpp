@@ -9,6 +9,8 @@
 
 #include "drivefile/file.h"
 #include "drivefile/format.h"
+#include "drivefile/link.h"
+#include "tests/support/temp_path.h"
 #include "tools/replay/replay.h"
 
 namespace selbrin::drivefile {
@@ -145,7 +147,7 @@ TEST(BadFile, HugeFileIsRefusedBySize) {
 #if defined(__EMSCRIPTEN__)
   GTEST_SKIP() << "node keeps a file in memory, sparse or not";
 #endif
-  std::string path = testing::TempDir() + "huge.selbrin";
+  std::string path = test::UniqueTempPath("huge.selbrin");
   std::filesystem::resize_file((std::ofstream(path) << "selbrin-drive 1\n", path),
                                std::uintmax_t{100} * 1024 * 1024);
   Drive drive;
@@ -153,6 +155,48 @@ TEST(BadFile, HugeFileIsRefusedBySize) {
             path + ": dosya çok büyük (100 MB); bir kayış hesabı dosyası en çok 4 MB olabilir");
   std::filesystem::remove(path);
   EXPECT_EQ(OpenDriveFile(path, drive), path + ": dosya açılamadı");
+}
+
+}  // namespace
+}  // namespace selbrin::drivefile
+
+namespace selbrin::drivefile {
+namespace {
+
+// A link holds what differs from a fresh form, and reads back to the same drive.
+TEST(Link, RoundTripsAndRefusesBadLinks) {
+  Form1 fresh_form;
+  const Drive fresh = Capture(fresh_form);
+  Form1 form;
+  std::ostringstream out;
+  for (const char* line : {"pick Combo1 30", "paste Text9 a&b%c+d #<script>", "click Command1"}) {
+    ASSERT_EQ(replay::PlayLine(form, line, out), std::nullopt);
+  }
+  Drive drive = Capture(form, {"Hat 3 & 4", "", "", "", "", ""});
+  std::string link = DriveLink(drive, fresh);
+  EXPECT_EQ(link.find_first_of("# \n<>\"`{}+"), std::string::npos) << link;
+  EXPECT_EQ(link.substr(0, 26), "selbrin=1&Proje=Hat%203%20");
+  Drive read;
+  ASSERT_EQ(ParseDriveLink(link, fresh, read), std::nullopt);
+  EXPECT_EQ(WriteDrive(read), WriteDrive(drive));
+  ASSERT_EQ(ParseDriveLink("selbrin=1", fresh, read), std::nullopt);
+  EXPECT_EQ(WriteDrive(read), WriteDrive(fresh));
+  struct Row {
+    std::string link, message;
+  };
+  const Row rows[] = {
+      {"", "b: satır 1: bağlantı bir kayış hesabı taşımıyor"},
+      {"baska=1", "b: satır 1: bağlantı bir kayış hesabı taşımıyor"},
+      {"selbrin=1&chkC2=7", "b: satır 2: \"chkC2\" değeri 0 ya da 1 olmalı"},
+      {"selbrin=1&Text9=%4", "b: satır 2: bozuk %XX dizisi"},
+      {"selbrin=1&Text9=a%0Ab", "b: satır 2: satır sonu olmamalı"},
+      {"selbrin=1&Renk=1", "b: satır 2: bilinmeyen ad \"Renk\""},
+  };
+  for (const Row& row : rows) {
+    std::optional<ReadError> e = ParseDriveLink(row.link, fresh, read);
+    ASSERT_TRUE(e.has_value()) << row.link;
+    EXPECT_EQ(ErrorMessage("b", *e), row.message);
+  }
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "drivefile/format.h"
+#include "tests/support/temp_path.h"
 #include "tools/replay/replay.h"
 
 namespace selbrin::drivefile {
@@ -153,8 +154,8 @@ std::string RunScript(const std::string& script) {
 TEST(RoundTrip, RunnerSaveAndOpen) {
   unsigned seed = Seed() + 1;
   Generator gen(seed);
-  std::string path = testing::TempDir() + "round-trip.selbrin";
-  std::string sheet = testing::TempDir() + "round-trip.svg";
+  std::string path = test::UniqueTempPath("round-trip.selbrin");
+  std::string sheet = test::UniqueTempPath("round-trip.svg");
   for (int n = 0; n < kRunnerSessions; ++n) {
     std::vector<std::string> lines = gen.Session();
     auto save_at = static_cast<std::size_t>(gen.Below(lines.size() + 1));
@@ -175,9 +176,26 @@ TEST(RoundTrip, RunnerSaveAndOpen) {
   }
 }
 
+// A drive whose last "Hesapla" a fault cut short opens with that fault, so its
+// sheet says so, as the saved one did.
+TEST(RoundTrip, KeepsTheFaultOfTheLastCalculation) {
+  std::string path = test::UniqueTempPath("faulted.selbrin");
+  std::string sheet = test::UniqueTempPath("faulted.svg");
+  for (std::string_view fault : {"pick Combo3 500\npaste Combo2\n", "paste Combo2 -100\n"}) {
+    std::string script = std::string(fault) + "click Command1\n";
+    RunScript(script + "save " + path + "\nsheet " + sheet + "\n");
+    std::string saved;
+    std::getline(std::ifstream(sheet), saved, '\0');
+    RunScript("open " + path + "\nsheet " + sheet + "\n");
+    std::string opened;
+    std::getline(std::ifstream(sheet), opened, '\0');
+    EXPECT_EQ(opened, saved) << script;
+  }
+}
+
 // A file that is not a drive is reported, and the form goes on as it was.
 TEST(RoundTrip, BadFileLeavesTheFormAsItWas) {
-  std::string path = testing::TempDir() + "bad.selbrin";
+  std::string path = test::UniqueTempPath("bad.selbrin");
   std::ofstream(path) << "selbrin-drive 1\nText2=1\n";
   std::string script = "pick Combo1 30\ntype Text2 1500\n";
   EXPECT_EQ(RunScript(script + "open " + path + "\nstate\n"),

@@ -5,6 +5,8 @@
 #
 #   check-install.sh CMAKE BUILD_DIR
 set -euo pipefail
+"$(dirname "$0")/../../scripts/require-tool.sh" desktop-file-validate desktop-file-utils \
+  appstreamcli appstream file file xmllint libxml2-utils update-mime-database shared-mime-info
 cmake=$1
 build=$2
 id=io.github.selbrin.Selbrin

@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
 # render-sheets.sh REPLAY DIR: renders the worked drives' sheets in DIR and the
 # sheets of DIR/odd-forms.txt to PNG with rsvg-convert; any warning fails.
-# Exits 77 (skipped) when rsvg-convert is not installed.
 set -u
 replay=$1 dir=$2
-command -v rsvg-convert >/dev/null || { echo "rsvg-convert is not installed"; exit 77; }
+"$(dirname "$0")/../../scripts/require-tool.sh" rsvg-convert librsvg2-bin || exit 1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1

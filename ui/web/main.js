@@ -3,15 +3,27 @@
 import { wrapModel } from "./model.js";
 import { FormView } from "./view.js";
 import { SheetCommands } from "./commands.js";
+import { DriveLink, addDriveCommands, wrapDrive } from "./drive.js";
+import { NarrowLayout } from "./narrow.js";
+
+// The module is already compiling (wasm.js); this only instantiates it.
+const instantiateWasm = (imports, receive) => {
+  window.selbrinWasm.then((wasm) => WebAssembly.instantiate(wasm, imports).then((instance) => receive(instance, wasm)));
+  return {};
+};
 
 /* global createSelbrin */
-createSelbrin().then((module) => {
-  const view = new FormView(wrapModel(module), document.getElementById("page"));
+createSelbrin({ instantiateWasm }).then((module) => {
+  const drive = wrapDrive(module, wrapModel(module));
+  addDriveCommands(drive);
+  const view = new FormView(drive.model, document.getElementById("page"));
   const commands = new SheetCommands(view.model, view.frame);
+  const link = new DriveLink(drive, view, commands);
+  new NarrowLayout(view);
   // Esc anywhere in the form closes the fault message.
   document.addEventListener("keydown", (e) => {
     if (e.key === "Escape") view.escape();
   });
-  window.selbrin = { model: view.model, view, commands };
+  window.selbrin = { model: view.model, view, commands, link };
   document.body.dataset.ready = "true";
 });

@@ -1,12 +1,15 @@
-// node pack.mjs SOURCE_DIR MODULE_JS OUT_HTML
-// Packs the page into one file that works from disk: the style sheet, the
-// WebAssembly module's loader (the module itself inlined in it) and the page's
-// script modules, joined in dependency order, all inlined.
+// node pack.mjs SOURCE_DIR MODULE_JS ICON_SVG OUT_HTML
+// Packs the page into one file that works from disk: the program's icon, the
+// style sheet, the WebAssembly module (MODULE_JS's .wasm beside it, compressed),
+// its loader and the page's script modules, joined in dependency order, all
+// inlined. The file
+// is plain ASCII, which the browser reads in one-byte strings throughout.
 import { readFileSync, writeFileSync } from "node:fs";
 import { join } from "node:path";
+import { gzipSync, constants } from "node:zlib";
 
-const [source, moduleJs, out] = process.argv.slice(2);
-const modules = ["model.js", "combo.js", "edits.js", "view.js", "commands.js", "main.js"];
+const [source, moduleJs, iconSvg, out] = process.argv.slice(2);
+const modules = ["model.js", "combo.js", "edits.js", "view.js", "commands.js", "drive.js", "narrow.js", "main.js"];
 
 const read = (file) => readFileSync(file, "utf8");
 // Inline script text must not end its own element.
@@ -17,10 +20,24 @@ const unmodule = (js) =>
     .filter((line) => !line.startsWith("import "))
     .map((line) => line.replace(/^export /, ""))
     .join("\n");
+// Every character beyond ASCII as an escape, in each language's own way (the
+// scripts have them in strings and comments only).
+const escapeEach = (text, escape) => text.replace(/[\u0080-\u{10FFFF}]/gu, escape);
+const hex = (n, width) => n.toString(16).toUpperCase().padStart(width, "0");
+const asciiJs = (js) =>
+  escapeEach(js, (ch) => [...Array(ch.length).keys()].map((i) => `\\u${hex(ch.charCodeAt(i), 4)}`).join(""));
+const asciiCss = (css) => escapeEach(css, (ch) => `\\${hex(ch.codePointAt(0), 6)}`);
+const asciiHtml = (html) => escapeEach(html, (ch) => `&#x${hex(ch.codePointAt(0), 1)};`);
 
+// gzip without a name or a time in its header: the same module packs to the same page.
+const wasm = gzipSync(readFileSync(moduleJs.replace(/\.js$/, ".wasm")), { level: constants.Z_BEST_COMPRESSION });
+const loader = read(join(source, "wasm.js")).replace("@WASM@", () => wasm.toString("base64"));
 const script = modules.map((m) => unmodule(read(join(source, m)))).join("\n");
-const html = read(join(source, "page.html"))
-  .replace('<link rel="stylesheet" href="page.css">', () => `<style>\n${read(join(source, "page.css"))}</style>`)
-  .replace('<script src="selbrin-web.js"></script>', () => `<script>${safe(read(moduleJs))}</script>`)
-  .replace('<script type="module" src="main.js"></script>', () => `<script type="module">\n${safe(script)}</script>`);
+const icon = `data:image/svg+xml,${encodeURIComponent(read(iconSvg).replace(/<\?xml[^>]*>\s*/, ""))}`;
+const html = asciiHtml(read(join(source, "page.html")))
+  .replace('<link rel="icon" href="icon.svg">', () => `<link rel="icon" href="${icon}">`)
+  .replace('<script src="wasm.js"></script>', () => `<script>\n${asciiJs(loader)}</script>`)
+  .replace(/<link rel="stylesheet" href="([a-z]+\.css)">/g, (_, css) => `<style>\n${asciiCss(read(join(source, css)))}</style>`)
+  .replace('<script src="selbrin-web.js"></script>', () => `<script>${safe(asciiJs(read(moduleJs)))}</script>`)
+  .replace('<script type="module" src="main.js"></script>', () => `<script type="module">\n${safe(asciiJs(script))}</script>`);
 writeFileSync(out, html);

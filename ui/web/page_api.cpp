@@ -15,6 +15,7 @@
 #include "ui/common/reading.h"
 #include "ui/common/user_edit.h"
 #include "ui/web/page_json.h"
+#include "ui/web/page_model.h"
 #include "ui/web/page_rules.h"
 
 namespace {
@@ -23,16 +24,12 @@ using selbrin::Ctl;
 namespace face = selbrin::face;
 namespace web = selbrin::web;
 
-std::unique_ptr<selbrin::Form1> form;
 face::FaultMessage message;
 std::array<face::PixelSize, selbrin::kControlCount> needs{};
 double scale = 1.0;
 std::string out;  // what the last string function returned, until the next call
 
-selbrin::Form1& Model() {
-  if (!form) form = std::make_unique<selbrin::Form1>();
-  return *form;
-}
+using web::Model;
 
 Ctl At(int c) { return static_cast<Ctl>(c); }
 
@@ -118,7 +115,8 @@ EMSCRIPTEN_KEEPALIVE const char* sb_results_text() {
 }
 // The calculation sheet dated as the page's clock says, which only the script knows.
 EMSCRIPTEN_KEEPALIVE const char* sb_sheet_svg(int year, int month, int day) {
-  return Return(selbrin::sheet::SheetSvg(Model(), SELBRIN_VERSION_TEXT, {year, month, day}));
+  return Return(selbrin::sheet::SheetSvg(Model(), SELBRIN_VERSION_TEXT, {year, month, day},
+                                         web::DriveTitle()));
 }
 
 }  // extern "C"

@@ -8,6 +8,7 @@
 #include "ui/common/fault_message.h"
 #include "ui/common/reading.h"
 #include "ui/common/reading_order.h"
+#include "ui/web/page_column.h"
 #include "ui/web/page_rules.h"
 
 namespace selbrin::web {
@@ -42,7 +43,7 @@ std::string ControlJson(std::size_t i) {
   j += "," + Field("top", std::to_string(d.geometry.top));
   j += "," + Field("width", std::to_string(d.geometry.width));
   j += "," + Field("height", std::to_string(d.geometry.height));
-  return j + "}";
+  return j + "," + ColumnJson(c) + "}";
 }
 
 // The sheet's commands the page offers, with their keys as the menu shows them.

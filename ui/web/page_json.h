@@ -12,7 +12,8 @@ std::string ElementId(std::size_t control);
 // {"title", "name" (the form's, for readers), "groupName" (the profile group's),
 // "faultTitle", "button", "ended", "openList", "copyField", "clientWidth",
 // "clientHeight", "controls": [{"id", "kind", "caption", "tooltip", "name",
-// "label", "unit", "index", "maxChars", "left", "top", "width", "height"}...],
+// "label", "unit", "index", "maxChars", "left", "top", "width", "height",
+// "group", "row", "slot", "inputMode"}...],
 // "order": [control numbers, in the order of the page's elements],
 // "commands": [{"command", "id", "caption", "keys"}...]}
 std::string TableJson();

@@ -72,6 +72,8 @@ LRESULT CALLBACK FaultMessage::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     auto* create = reinterpret_cast<CREATESTRUCTW*>(lp);
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
   }
+  // Its button is clicked without the message taking the focus from the form.
+  if (msg == WM_MOUSEACTIVATE) return MA_NOACTIVATE;
   if ((msg == WM_COMMAND && LOWORD(wp) == kButtonId) || msg == WM_CLOSE) {
     auto* self = reinterpret_cast<FaultMessage*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (self != nullptr) self->rules_.Dismiss();
@@ -130,6 +132,14 @@ void FaultMessage::ActionEnded(HWND form, HFONT font, Ctl acted_on,
                                std::optional<FaultKind> fault) {
   rules_.ActionEnded(acted_on, fault);
   Draw(form, font);
+}
+
+void FaultMessage::Follow(HWND form) {
+  if (!visible()) return;
+  RECT r{};
+  GetWindowRect(hwnd_, &r);
+  POINT at = PlaceBeside(form, {r.right - r.left, r.bottom - r.top}, rules_.acted_on());
+  SetWindowPos(hwnd_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool FaultMessage::Escape() {

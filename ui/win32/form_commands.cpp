@@ -9,8 +9,9 @@
 #include "sheet/fields.h"
 #include "ui/common/command_keys.h"
 #include "ui/common/reading.h"
-#include "ui/win32/caption_font.h"
+#include "ui/win32/form_font.h"
 #include "ui/win32/form_window.h"
+#include "ui/win32/print_page.h"
 #include "ui/win32/sheet_commands.h"
 #include "ui/win32/wide.h"
 
@@ -48,27 +49,41 @@ void FormWindow::RunSheetCommand(face::SheetCommand command) {
     PutOnClipboard(hwnd_, sheet::ResultsText(form_));
     return;
   }
-  std::wstring path = PrintPagePath();
-  if (!WritePrintPage(path, form_, Today()) ||
-      reinterpret_cast<INT_PTR>(
-          ShellExecuteW(hwnd_, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL)) <= 32) {
-    MessageBoxW(hwnd_, Widen(face::kPrintFailedText).c_str(), Widen(face::kPrintTitle).c_str(),
-                MB_OK | MB_ICONWARNING);
+  std::wstring folder = TemporaryFolder();
+  RemoveOldPrintPages(folder);
+  std::wstring path = NewPrintPagePath(folder);
+  bool written = WritePrintPage(path, form_, Today());
+  DWORD error = written ? ERROR_SUCCESS : GetLastError();
+  if (!written && error == ERROR_SUCCESS) error = ERROR_WRITE_FAULT;
+  if (written) {
+    SHELLEXECUTEINFOW run{};
+    run.cbSize = sizeof run;
+    run.fMask = SEE_MASK_FLAG_NO_UI;  // the failure is told below, with the page's path
+    run.hwnd = hwnd_;
+    run.lpVerb = L"open";
+    run.lpFile = path.c_str();
+    run.nShow = SW_SHOWNORMAL;
+    if (ShellExecuteExW(&run) == FALSE) error = GetLastError();
+  }
+  if (error != ERROR_SUCCESS) {
+    MessageBoxW(hwnd_, Widen(PrintFailedText(path, written, error)).c_str(),
+                Widen(face::kPrintTitle).c_str(), MB_OK | MB_ICONWARNING);
   }
 }
 
-// A display field: its value on the window colour, as a label would draw it.
+// A display field: its value on the form's colour, as a read-only field, ended
+// in an ellipsis where the field cuts it.
 void FormWindow::DrawDisplay(const DRAWITEMSTRUCT& item) {
   std::optional<Ctl> c = ControlOf(item.hwndItem);
   if (!c) return;
   HDC dc = item.hDC;
   RECT r = item.rcItem;
-  FillRect(dc, &r, GetSysColorBrush(COLOR_WINDOW));
+  FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
   HGDIOBJ old =
       SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-  std::wstring value = Widen(form_.Text(*c));
+  std::wstring value = FittedValue(dc, Widen(form_.Text(*c)), r.right - r.left);
   DrawTextW(dc, value.c_str(), static_cast<int>(value.size()), &r,
             DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   SelectObject(dc, old);

@@ -64,7 +64,10 @@ LRESULT FormWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       DrawDisplay(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
       return TRUE;
     case WM_CTLCOLORSTATIC:
-      return OnColour(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
+      return OnColour(reinterpret_cast<HDC>(wp));
+    case WM_MOVE:
+      fault_.Follow(hwnd_);
+      break;
     case WM_DPICHANGED:
       OnDpiChanged(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
       return 0;
@@ -206,13 +209,12 @@ void FormWindow::OnOptionArrow(Ctl focused, WPARAM key) {
   Act(Option(next), [&] { return form_.Select(next); });
 }
 
-// Display fields on the window colour, every other label on the form's.
-LRESULT FormWindow::OnColour(HDC dc, HWND child) {
-  std::optional<Ctl> c = ControlOf(child);
-  int colour = c && Def(*c).kind == Kind::Display ? COLOR_WINDOW : COLOR_BTNFACE;
+// Captions and display fields on the form's colour: only what the user may
+// edit is on the window colour.
+LRESULT FormWindow::OnColour(HDC dc) {
   SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-  SetBkColor(dc, GetSysColor(colour));
-  return reinterpret_cast<LRESULT>(GetSysColorBrush(colour));
+  SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+  return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
 
 void FormWindow::Act(Ctl touched, const std::function<std::optional<FaultKind>()>& action) {

@@ -5,8 +5,8 @@
 #include "form/values.h"
 #include "ui/common/geometry.h"
 #include "ui/common/keyboard.h"
-#include "ui/win32/caption_font.h"
 #include "ui/win32/control_ids.h"
+#include "ui/win32/form_font.h"
 #include "ui/win32/sheet_commands.h"
 #include "ui/win32/wide.h"
 
@@ -14,7 +14,7 @@ namespace selbrin::win32 {
 namespace {
 
 constexpr wchar_t kClassName[] = L"SelbrinForm1";
-constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 constexpr int kAppIcon = 1;  // the icon of the version record's script
 // Room for the open list of a combo box below its field: fifteen items.
@@ -27,7 +27,8 @@ struct ChildClass {
 };
 
 ChildClass ClassOf(Kind kind) {
-  constexpr DWORD kStatic = SS_LEFTNOWORDWRAP | SS_NOPREFIX;
+  // A caption gives way where a field overlaps it, so the field's edge shows.
+  constexpr DWORD kStatic = SS_LEFTNOWORDWRAP | SS_NOPREFIX | WS_CLIPSIBLINGS;
   switch (kind) {
     case Kind::Label:
       return {L"STATIC", kStatic, 0};
@@ -110,7 +111,8 @@ void FormWindow::AddTooltip(HWND w, std::string_view tip, HINSTANCE instance) {
 
 // The controls Tab reaches in tab order, which is the order Tab walks the
 // child windows in; each field's caption just before it, as screen readers
-// name a field by the label before it. Then every other caption and display.
+// name a field by the label before it. Then every display, above its caption
+// (a display reads its own name), and every other caption.
 void FormWindow::CreateControls(HINSTANCE instance) {
   auto create = [&](Ctl c) {
     if (c == Ctl::None || control(c) != nullptr) return;
@@ -120,6 +122,11 @@ void FormWindow::CreateControls(HINSTANCE instance) {
   for (Ctl c : face::TabOrder()) {
     create(Def(c).label);
     create(c);
+  }
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    auto c = static_cast<Ctl>(i);
+    if (Def(c).kind == Kind::Display) create(c);
+    create(Def(c).label);
   }
   for (std::size_t i = 0; i < kControlCount; ++i) create(static_cast<Ctl>(i));
   UpdateOptionTabStop();
@@ -139,28 +146,31 @@ HWND FormWindow::CreateControl(Ctl c, HINSTANCE instance) {
   return w;
 }
 
-// Every control at its twips / 15, times DPI / 96, in the caption font of that DPI;
-// the client area 7125 x 4740 twips.
+// Every control at its twips / 15 times the form's scale, in the font chosen
+// for the DPI; the client area 7125 x 4740 twips at the same scale.
 void FormWindow::ApplyDpi(int dpi) {
   dpi_ = dpi;
-  double scale = static_cast<double>(dpi) / USER_DEFAULT_SCREEN_DPI;
-  HFONT font = CreateCaptionFont(dpi);
-  HFONT shown = font != nullptr ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  MONITORINFO mi{};
+  mi.cbSize = sizeof mi;
+  GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &mi);
+  SIZE room{mi.rcWork.right - mi.rcWork.left, mi.rcWork.bottom - mi.rcWork.top};
+  FormLook look = ChooseFormLook(controls_, dpi, room, kStyle, kExStyle);
+  if (look.font == nullptr) look.scale = static_cast<double>(dpi) / USER_DEFAULT_SCREEN_DPI;
+  scale_ = look.scale;
   for (std::size_t i = 0; i < kControlCount; ++i) {
-    face::PixelRect r = face::PlaceAt(kControls[i].geometry, scale);
+    face::PixelRect r = face::PlaceAt(kControls[i].geometry, scale_);
     int height = r.height;
-    if (kControls[i].kind == Kind::ComboBox) height += face::ToPixels(kComboListTwips, scale);
-    SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(shown), FALSE);
+    if (kControls[i].kind == Kind::ComboBox) height += face::ToPixels(kComboListTwips, scale_);
     SetWindowPos(controls_[i], nullptr, r.left, r.top, r.width, height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
   }
   if (font_ != nullptr) DeleteObject(font_);
-  font_ = font;
+  font_ = look.font;
   // What fits in a display field changes with its size and font.
   for (std::size_t i = 0; i < kControlCount; ++i) {
     if (kControls[i].kind == Kind::Display) ShowDisplay(static_cast<Ctl>(i));
   }
-  face::PixelRect area = face::ClientAreaAt(scale);
+  face::PixelRect area = face::ClientAreaAt(scale_);
   RECT client{0, 0, area.width, area.height};
   AdjustWindowRectExForDpi(&client, kStyle, FALSE, kExStyle, static_cast<UINT>(dpi));
   SetWindowPos(hwnd_, nullptr, 0, 0, client.right - client.left, client.bottom - client.top,

@@ -50,6 +50,8 @@ class FormWindow {
   HWND control(Ctl c) const { return controls_[static_cast<std::size_t>(c)]; }
   const FaultMessage& faultMessage() const { return fault_; }
   int dpi() const { return dpi_; }
+  // Pixels per twips / 15: the DPI's scale, or more where the font asks for it.
+  double scale() const { return scale_; }
 
   // The form's own keys, before the window gets them: Esc closes the fault
   // message, Enter clicks a focused button and does nothing elsewhere, the
@@ -96,7 +98,7 @@ class FormWindow {
   void OnListOpening(Ctl c);
   void OnListOpened();
   void OnOptionArrow(Ctl focused, WPARAM key);
-  LRESULT OnColour(HDC dc, HWND child);
+  LRESULT OnColour(HDC dc);
   void Act(Ctl touched, const std::function<std::optional<FaultKind>()>& action);
   void WriteText(HWND w, const std::string& text);
   std::optional<Ctl> ControlOf(HWND w) const;
@@ -106,6 +108,7 @@ class FormWindow {
   std::array<HWND, kControlCount> controls_{};
   HFONT font_ = nullptr;
   int dpi_ = USER_DEFAULT_SCREEN_DPI;
+  double scale_ = 1.0;
   bool writing_ = false;  // the binding is writing into a control
   HWND last_focus_ = nullptr;
   TypedText typed_;

@@ -1,8 +1,6 @@
 #include "ui/win32/sheet_commands.h"
 
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <vector>
 
 #include "ui/common/command_keys.h"
@@ -11,19 +9,6 @@
 
 namespace selbrin::win32 {
 namespace {
-
-constexpr std::string_view kXmlDeclarationEnd = "?>\n";
-constexpr wchar_t kPrintPageName[] = L"selbrin-sheet.html";
-
-// The page at A4 without the browser's margins: the sheet has its own.
-constexpr std::string_view kPageHead =
-    "<!DOCTYPE html>\n<html lang=\"tr\">\n<head>\n<meta charset=\"utf-8\">\n"
-    "<title>Selbrin</title>\n<style>\n@page { size: A4 portrait; margin: 0; }\n"
-    "html, body { margin: 0; }\nsvg { display: block; width: 210mm; height: 297mm; }\n"
-    "</style>\n</head>\n<body>\n";
-constexpr std::string_view kPageTail =
-    "<script>window.addEventListener(\"load\", function () { window.print(); });</script>\n"
-    "</body>\n</html>\n";
 
 int IdOf(face::SheetCommand command) { return kFirstSheetCommandId + static_cast<int>(command); }
 
@@ -88,35 +73,6 @@ bool PutOnClipboard(HWND owner, std::string_view utf8) {
   }
   CloseClipboard();
   return put;
-}
-
-std::string PrintPage(const Form1& form, const sheet::Date& date) {
-  std::string svg = sheet::SheetSvg(form, SELBRIN_VERSION_TEXT, date);
-  // An XML declaration has no place inside an HTML page.
-  std::size_t end = svg.find(kXmlDeclarationEnd);
-  if (svg.starts_with("<?xml") && end != std::string::npos) {
-    svg.erase(0, end + kXmlDeclarationEnd.size());
-  }
-  return std::string(kPageHead) + svg + std::string(kPageTail);
-}
-
-bool WritePrintPage(const std::wstring& path, const Form1& form, const sheet::Date& date) {
-  std::ofstream file(std::filesystem::path(path), std::ios::binary);
-  file << PrintPage(form, date);
-  file.close();
-  return static_cast<bool>(file);
-}
-
-std::wstring PrintPagePath() {
-  wchar_t folder[MAX_PATH + 1] = {};
-  DWORD length = GetTempPathW(MAX_PATH + 1, folder);
-  return std::wstring(folder, length) + kPrintPageName;
-}
-
-sheet::Date Today() {
-  SYSTEMTIME now{};
-  GetLocalTime(&now);
-  return {now.wYear, now.wMonth, now.wDay};
 }
 
 }  // namespace selbrin::win32

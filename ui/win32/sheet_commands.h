@@ -11,7 +11,6 @@
 #include <string_view>
 
 #include "form/form1.h"
-#include "sheet/sheet.h"
 #include "ui/common/commands.h"
 #include "ui/win32/control_ids.h"
 
@@ -36,15 +35,5 @@ std::string WithCrLf(std::string_view text);
 // Puts `utf8` on the clipboard as Unicode text, lines ending in CR LF as
 // Windows programs expect; false when the clipboard could not be had.
 bool PutOnClipboard(HWND owner, std::string_view utf8);
-
-// The page the browser opens: the sheet of `form` on an A4 page, and a script
-// that opens the print dialog once the page has loaded.
-std::string PrintPage(const Form1& form, const sheet::Date& date);
-// Writes PrintPage to `path`; false when it cannot be written.
-bool WritePrintPage(const std::wstring& path, const Form1& form, const sheet::Date& date);
-// Where "Yazdır…" writes the page: the user's temporary folder.
-std::wstring PrintPagePath();
-
-sheet::Date Today();
 
 }  // namespace selbrin::win32

@@ -91,3 +91,44 @@ export function pageAndModel(page) {
 export async function messageShown(page) {
   return page.$eval("#faultMessage", (m) => (m.hidden ? null : m.querySelector("p").textContent));
 }
+
+// A user acting at random, by keystrokes, clicks and picks from the lists, with
+// the mouse, or with a finger on a touch screen (a tap on a combo box's field
+// opens its list); after every action each element must equal the model.
+export async function playRandomUser(page, { steps, seed = 20240613, touch = false }) {
+  const random = (n) => {
+    seed = (seed * 1103515245 + 12345) % 2147483648;
+    return Math.floor((seed / 2147483648) * n);
+  };
+  const press = (selector) => (touch ? page.tap(selector) : page.click(selector));
+  const boxes = ["Text2", "Text5", "Text9", "Text10", "Text11", "Text12", "Combo1", "Combo2", "Combo3"];
+  const typed = ["1", "2", "5", "0", "9", ".", "e", "-", " ", ",", "ğ", "Backspace", "Delete", "ArrowLeft"];
+  const clicked = ["chkKompakt", "chk4kutup", "chkC2", "Command1", ...Array.from({ length: 8 }, (_, i) => `Option1_${i}`)];
+  const combos = { Combo1: 14, Combo2: 27, Combo3: 27 };
+  for (let step = 0; step < steps; ++step) {
+    const kind = random(4);
+    let action;
+    if (kind < 2) {
+      const box = boxes[random(boxes.length)];
+      const key = typed[random(typed.length)];
+      action = `type ${key} into ${box}`;
+      await page.focus(`#${box}`);
+      if (key.length > 1) await page.keyboard.press(key);
+      else await page.keyboard.type(key);
+    } else if (kind === 2) {
+      const id = clicked[random(clicked.length)];
+      action = `press ${id}`;
+      await press(`#${id}`);
+    } else {
+      const combo = Object.keys(combos)[random(3)];
+      const item = random(combos[combo]);
+      action = `pick item ${item} of ${combo}`;
+      await press(touch ? `#${combo}` : `#${combo} + button`);
+      await press(`#${combo}_item_${item}`);
+    }
+    for (const c of await pageAndModel(page)) {
+      assert.equal(c.shown, c.held, `${c.id} after step ${step}: ${action}`);
+      assert.deepEqual(c.items, c.modelItems, `${c.id}'s list after step ${step}`);
+    }
+  }
+}

@@ -5,7 +5,7 @@
 import assert from "node:assert/strict";
 import { test } from "node:test";
 import { resolve } from "node:path";
-import { messageShown, pageAndModel, value, withPage } from "./browser.mjs";
+import { messageShown, playRandomUser, value, withPage } from "./browser.mjs";
 
 const screenshot = resolve(process.env.SELBRIN_SCREENSHOT ?? "build-web/screenshot.png");
 
@@ -50,43 +50,7 @@ test("typical use by keystrokes and clicks gives the desktop's numbers", () =>
   }));
 
 test("every control equals the model after each of 300 random user actions", () =>
-  withPage({}, async (page) => {
-    let seed = 20240613;
-    const random = (n) => {
-      seed = (seed * 1103515245 + 12345) % 2147483648;
-      return Math.floor((seed / 2147483648) * n);
-    };
-    const boxes = ["Text2", "Text5", "Text9", "Text10", "Text11", "Text12", "Combo1", "Combo2", "Combo3"];
-    const typed = ["1", "2", "5", "0", "9", ".", "e", "-", " ", ",", "ğ", "Backspace", "Delete", "ArrowLeft"];
-    const clicked = ["chkKompakt", "chk4kutup", "chkC2", "Command1", ...Array.from({ length: 8 }, (_, i) => `Option1_${i}`)];
-    const combos = { Combo1: 14, Combo2: 27, Combo3: 27 };
-    for (let step = 0; step < 300; ++step) {
-      const kind = random(4);
-      let action;
-      if (kind < 2) {
-        const box = boxes[random(boxes.length)];
-        const key = typed[random(typed.length)];
-        action = `type ${key} into ${box}`;
-        await page.focus(`#${box}`);
-        if (key.length > 1) await page.keyboard.press(key);
-        else await page.keyboard.type(key);
-      } else if (kind === 2) {
-        const id = clicked[random(clicked.length)];
-        action = `click ${id}`;
-        await page.click(`#${id}`);
-      } else {
-        const combo = Object.keys(combos)[random(3)];
-        const item = random(combos[combo]);
-        action = `pick item ${item} of ${combo}`;
-        await page.click(`#${combo} + button`);
-        await page.click(`#${combo}_item_${item}`);
-      }
-      for (const c of await pageAndModel(page)) {
-        assert.equal(c.shown, c.held, `${c.id} after step ${step}: ${action}`);
-        assert.deepEqual(c.items, c.modelItems, `${c.id}'s list after step ${step}`);
-      }
-    }
-  }));
+  withPage({}, (page) => playRandomUser(page, { steps: 300 })));
 
 test("Text2 takes five characters typed or pasted", () =>
   withPage({}, async (page) => {
@@ -167,9 +131,10 @@ test("the background's menu works by keys and prints the sheet instead of the fo
   withPage({}, async (page) => {
     // State: a fresh page. Action: a right click on the form's title.
     await page.click("#formTitle", { button: "right" });
-    // Expected: the page's two commands with their shortcuts, the first focused.
+    // Expected: the page's commands with their shortcuts, the first focused.
     const items = await page.$$eval("#sheetMenu [role=menuitem]:not([hidden])", (all) => all.map((b) => [b.id, b.innerText]));
-    assert.deepEqual(items, [["copyResults", "Sonuçları kopyala\nCtrl+Shift+C"], ["printSheet", "Yazdır…\nCtrl+P"]]);
+    assert.deepEqual(items, [["copyResults", "Sonuçları kopyala\nCtrl+Shift+C"], ["printSheet", "Yazdır…\nCtrl+P"],
+      ["openDrive", "Aç…\nCtrl+O"], ["saveDrive", "Kaydet\nCtrl+S"], ["copyLink", "Bağlantıyı kopyala\nCtrl+Shift+L"]]);
     assert.equal(await page.evaluate(() => document.activeElement.id), "copyResults");
     // Action: Esc. Expected: the menu closed. Action: the menu again, ↓ and Enter.
     await page.keyboard.press("Escape");

@@ -2,11 +2,13 @@
 # check-startup.sh EXE SHOT TYPICAL_SHOT
 # Starts the program under Wine on the X display a window manager runs on, and
 # checks that its window maps with the title " Selbrin" and a client area of
-# 475 x 316 (96 DPI). Saves the screen to SHOT, then enters a worked drive with
+# the form's proportions (475 x 316 at 96 DPI) at a scale of at least 1, which
+# the dialog font may make larger. Saves the screen to SHOT, then enters a worked drive with
 # the keyboard (a 30 kW motor, screw at 4000 rpm, pulleys 224 and 165, centre
 # distance 500, "SPB", three belts, "Hesapla", which gives a belt power) and
 # saves the window, the focus on "Hesapla", to TYPICAL_SHOT.
 set -euo pipefail
+"$(dirname "$0")/../../../scripts/require-tool.sh" wine wine xdotool xdotool xwininfo x11-utils import imagemagick
 exe=$1 shot=$2 typical=$3
 wine "$exe" &
 pid=$!
@@ -14,8 +16,10 @@ trap 'kill $pid 2>/dev/null || true' EXIT
 id=$(timeout 30 xdotool search --sync --onlyvisible --name '^ Selbrin$' | head -1)
 sleep 1
 size=$(xwininfo -id "$id" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')
-if [ "$size" != 475x316 ]; then
-  echo "client area $size, not 475x316"
+w=${size%x*} h=${size#*x}
+# Each edge is rounded on its own: the proportion holds to a pixel either way.
+if ((w < 475 || h < 316 || (w * 316 - h * 475) ** 2 > (475 + 316) ** 2)); then
+  echo "client area $size, not 475 x 316 or larger in proportion"
   exit 1
 fi
 import -window root "$shot"

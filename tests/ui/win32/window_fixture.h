@@ -61,6 +61,11 @@ inline std::string MismatchWithModel(const FormWindow& window, const Form1& form
   return {};
 }
 
+// The process draws at the screen's DPI, as the program does by its manifest.
+inline bool DrawAtTheScreensDpi() {
+  return SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2) != FALSE;
+}
+
 // The user's actions are public: a scripted user acts through them too.
 class WindowTest : public ::testing::Test {
  public:
@@ -141,6 +146,7 @@ class WindowTest : public ::testing::Test {
   }
 
  protected:
+  bool dpi_aware_ = DrawAtTheScreensDpi();
   Form1 form_;
   FormWindow window_;
 };

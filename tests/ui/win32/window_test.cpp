@@ -18,6 +18,7 @@
 #include "tests/ui/win32/window_fixture.h"
 #include "ui/common/geometry.h"
 #include "ui/common/keyboard.h"
+#include "ui/win32/print_page.h"
 #include "ui/win32/sheet_commands.h"
 
 namespace selbrin::win32 {
@@ -38,31 +39,6 @@ std::string MenuText(HMENU menu, int position) {
   wchar_t text[64] = {};
   GetMenuStringW(menu, static_cast<UINT>(position), text, 64, MF_BYPOSITION);
   return Narrow(text);
-}
-
-// State: a new window at 96 DPI.  Action: none.
-// Expected: client area 475 x 316 and every control at its twips / 15.
-TEST_F(WindowTest, StandsAtTheTableGeometry) {
-  ASSERT_EQ(window_.dpi(), USER_DEFAULT_SCREEN_DPI);
-  RECT client{};
-  GetClientRect(window_.hwnd(), &client);
-  EXPECT_EQ(client.right, 475);
-  EXPECT_EQ(client.bottom, 316);
-  EXPECT_EQ(Shown(window_.hwnd()), " Selbrin");
-  for (std::size_t i = 0; i < kControlCount; ++i) {
-    auto c = static_cast<Ctl>(i);
-    RECT r{};
-    GetWindowRect(Control(c), &r);
-    MapWindowPoints(nullptr, window_.hwnd(), reinterpret_cast<POINT*>(&r), 2);
-    face::PixelRect want = face::PlaceAt(kControls[i].geometry, 1.0);
-    EXPECT_EQ(r.left, want.left) << WidgetName(c);
-    EXPECT_EQ(r.top, want.top) << WidgetName(c);
-    EXPECT_EQ(r.right - r.left, want.width) << WidgetName(c);
-    if (Def(c).kind != Kind::ComboBox) {
-      EXPECT_EQ(r.bottom - r.top, want.height) << WidgetName(c);
-    }
-  }
-  EXPECT_EQ(GetFocus(), Control(Ctl::Text2));
 }
 
 // State: the start.  Action: the typical use, "Hesapla" by Enter on its button.
@@ -250,7 +226,7 @@ TEST_F(WindowTest, TheBackgroundMenuListsTheSheetCommands) {
 // script that prints it.
 TEST_F(WindowTest, ThePrintPageHoldsTheSheetAndPrintsItself) {
   TypicalUse();
-  std::wstring path = PrintPagePath() + L".test";
+  std::wstring path = NewPrintPagePath(TemporaryFolder());
   ASSERT_TRUE(WritePrintPage(path, form_, {2024, 3, 5}));
   std::ifstream file{std::filesystem::path(path), std::ios::binary};
   std::stringstream page;
@@ -263,6 +239,44 @@ TEST_F(WindowTest, ThePrintPageHoldsTheSheetAndPrintsItself) {
   for (const char* part : {"<svg", "05.03.2024", "179.31", "window.print()", "</html>"}) {
     EXPECT_NE(html.find(part), std::string::npos) << part;
   }
+}
+
+// State: a folder with a page of an earlier print, one of a print long ago and
+// another file.  Action: two new page paths; the old pages removed.
+// Expected: each print has a path of its own; only the page long ago goes.
+TEST(PrintPageTest, EachPrintWritesItsOwnPageAndOldOnesGo) {
+  namespace fs = std::filesystem;
+  fs::path folder = fs::temp_directory_path() / "selbrin-print-test";
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  std::wstring where = folder.wstring() + L"\\";
+  std::wstring first = NewPrintPagePath(where), second = NewPrintPagePath(where);
+  EXPECT_NE(first, second);
+  fs::path old = folder / "selbrin-sheet-20200101-000000-1-0.html";
+  fs::path other = folder / "notes.html";
+  for (const fs::path& p : {fs::path(first), old, other}) std::ofstream{p} << "x";
+  fs::last_write_time(old, fs::file_time_type::clock::now() - 2 * kPrintPageLife);
+  fs::last_write_time(other, fs::file_time_type::clock::now() - 2 * kPrintPageLife);
+  RemoveOldPrintPages(where);
+  EXPECT_TRUE(fs::exists(first));
+  EXPECT_FALSE(fs::exists(old));
+  EXPECT_TRUE(fs::exists(other));
+  fs::remove_all(folder);
+}
+
+// State: none.  Action: the texts of a page not opened and one not written.
+// Expected: each says where the page is and why it was not printed.
+TEST(PrintPageTest, AFailedPrintSaysWhereThePageIsAndWhy) {
+  std::string opened = PrintFailedText(L"C:\\temp\\s.html", true, ERROR_NO_ASSOCIATION);
+  std::string written = PrintFailedText(L"C:\\temp\\s.html", false, ERROR_ACCESS_DENIED);
+  for (const std::string& text : {opened, written}) {
+    EXPECT_TRUE(text.starts_with("Sayfa yazdırılamadı.")) << text;
+    EXPECT_NE(text.find("C:\\temp\\s.html"), std::string::npos) << text;
+  }
+  EXPECT_NE(opened.find("şuraya yazıldı"), std::string::npos) << opened;
+  EXPECT_NE(opened.find("(1155)"), std::string::npos) << opened;
+  EXPECT_NE(written.find("yazılamadı"), std::string::npos) << written;
+  EXPECT_NE(written.find("(5)"), std::string::npos) << written;
 }
 
 }  // namespace

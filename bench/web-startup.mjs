@@ -1,0 +1,102 @@
+// How soon the web page's form is built and live, next to a static page with the
+// same captions and fields and no script (the browser's floor).
+//
+//   node bench/web-startup.mjs [PAGE]        PAGE defaults to build-web/selbrin.html
+//   RUNS=30 node bench/web-startup.mjs
+//
+// The static page is the packed page's own form as the browser built it (the
+// same elements, styles and sizes), saved without its scripts. Both are opened
+// from file:// in headless Chromium, in a fresh tab each time, taking turns
+// after one warm-up of each, RUNS times (15 by default). For each load it takes,
+// from the start of the navigation: DOMContentLoaded, and the moment the form is
+// live (the page's body[data-ready]; for the static page, DOMContentLoaded, as it
+// has nothing more to do). Prints min, median and max and the medians' ratio.
+// Timings are noisy on a busy machine: a benchmark, not a test.
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
+import { tmpdir } from "node:os";
+import { join, resolve } from "node:path";
+import { pathToFileURL } from "node:url";
+import puppeteer from "puppeteer-core";
+
+const page = resolve(process.argv[2] ?? "build-web/selbrin.html");
+const runs = Number(process.env.RUNS ?? 15);
+const chromium = process.env.SELBRIN_CHROMIUM ?? "/usr/bin/chromium";
+
+// Runs in every document before its own scripts: notes when the DOM is complete
+// and when the page marks itself ready.
+const probe = () => {
+  const times = (window.startupTimes = {});
+  document.addEventListener("DOMContentLoaded", () => (times.dom = performance.now()));
+  new MutationObserver((_, observer) => {
+    if (document.body?.dataset.ready && !document.body.hasAttribute("data-static")) {
+      times.ready = performance.now();
+      observer.disconnect();
+    }
+  }).observe(document, { subtree: true, attributes: true, attributeFilter: ["data-ready"] });
+};
+
+async function staticCopy(browser, dir) {
+  const tab = await browser.newPage();
+  await tab.goto(pathToFileURL(page).href);
+  await tab.waitForSelector("body[data-ready]");
+  const markup = await tab.evaluate(() => {
+    const head = [...document.head.children].filter((el) => el.tagName !== "SCRIPT");
+    return `<!doctype html><html lang="tr"><head>${head.map((el) => el.outerHTML).join("")}</head>` +
+      `<body data-static>${document.getElementById("page").outerHTML}</body></html>`;
+  });
+  await tab.close();
+  const file = join(dir, "static.html");
+  writeFileSync(file, markup);
+  return file;
+}
+
+async function load(browser, file) {
+  const tab = await browser.newPage();
+  await tab.evaluateOnNewDocument(probe);
+  await tab.goto(pathToFileURL(file).href);
+  await tab.waitForFunction(() => window.startupTimes.dom && (window.startupTimes.ready || document.body.hasAttribute("data-static")));
+  const times = await tab.evaluate(() => window.startupTimes);
+  await tab.close();
+  return { dom: times.dom, live: times.ready ?? times.dom };
+}
+
+const median = (xs) => [...xs].sort((a, b) => a - b)[Math.floor(xs.length / 2)];
+const row = (name, xs) => {
+  const sorted = [...xs].sort((a, b) => a - b);
+  const f = (x) => x.toFixed(1).padStart(7);
+  return `${name.padEnd(28)}${f(sorted[0])}${f(median(xs))}${f(sorted.at(-1))}`;
+};
+
+async function main() {
+  const dir = mkdtempSync(join(tmpdir(), "selbrin-startup-"));
+  const browser = await puppeteer.launch({
+    executablePath: chromium,
+    headless: true,
+    userDataDir: join(dir, "profile"),
+    args: ["--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-background-networking",
+      "--disable-component-update", "--disable-sync", "--lang=tr-TR"],
+  });
+  try {
+    const bare = await staticCopy(browser, dir);
+    const pages = { selbrin: page, static: bare };
+    const results = { selbrin: [], static: [] };
+    for (const file of Object.values(pages)) await load(browser, file);
+    for (let i = 0; i < runs; ++i) {
+      for (const [name, file] of Object.entries(pages)) results[name].push(await load(browser, file));
+    }
+    const size = readFileSync(page).length;
+    console.log(`${runs} loads each from file://, ms after navigation start      min median    max`);
+    for (const name of Object.keys(pages)) {
+      console.log(row(`${name} DOMContentLoaded`, results[name].map((r) => r.dom)));
+      console.log(row(`${name} form live`, results[name].map((r) => r.live)));
+    }
+    const live = (name) => median(results[name].map((r) => r.live));
+    console.log(`page ${(size / 1024).toFixed(0)} KB; form live: ${live("selbrin").toFixed(1)} ms against ` +
+      `${live("static").toFixed(1)} ms, ratio ${(live("selbrin") / live("static")).toFixed(2)}`);
+  } finally {
+    await browser.close();
+    rmSync(dir, { recursive: true, force: true });
+  }
+}
+
+await main();
