@@ -23,9 +23,28 @@ std::string_view BareCaption(Ctl label) {
   return caption;
 }
 
-std::string ControlCaption(Ctl c) {
+namespace {
+
+struct Owner {
+  Ctl field;
+  std::string_view pulley;
+};
+constexpr Owner kBushOwners[] = {{Ctl::Label19, "Motor Kasnağı"}, {Ctl::Label21, "Vida Kasnağı"}};
+
+}  // namespace
+
+std::string FieldCaption(Ctl c) {
   const ControlDef& d = Def(c);
   std::string caption = d.label == Ctl::None ? "" : std::string(BareCaption(d.label));
+  for (const Owner& owner : kBushOwners) {
+    if (owner.field == c) caption += " (" + std::string(owner.pulley) + ")";
+  }
+  return caption;
+}
+
+std::string ControlCaption(Ctl c) {
+  const ControlDef& d = Def(c);
+  std::string caption = FieldCaption(c);
   if (!d.caption.empty()) caption += (caption.empty() ? "" : " ") + std::string(d.caption);
   return caption.empty() ? std::string(d.name) : caption;
 }

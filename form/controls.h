@@ -208,9 +208,13 @@ std::optional<Ctl> FindControl(std::string_view name);
 // A label's caption without its trailing " =" ("Vida Deviri").
 std::string_view BareCaption(Ctl label);
 
-// What names a control to the user: the caption in front of it without its
-// trailing " =", then its own caption ("Vida Deviri", "Hesapla", "Kayış SPB");
-// its name when it has neither.
+// The caption in front of a field, without its trailing " =", and for the two
+// "Burç" displays the pulley each belongs to, since one caption serves both:
+// "Burç (Motor Kasnağı)".
+std::string FieldCaption(Ctl c);
+
+// What names a control to the user: FieldCaption, then its own caption ("Vida
+// Deviri", "Hesapla", "Kayış SPB"); its name when it has neither.
 std::string ControlCaption(Ctl c);
 
 // What a screen reader says for an input or display: its caption, and its unit

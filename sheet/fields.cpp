@@ -31,7 +31,7 @@ std::optional<Field> FieldOf(const Form1& form, Ctl c) {
   }
   if (form.Text(c).empty()) return std::nullopt;
   std::string unit = d.unit == Ctl::None ? "" : std::string(Def(d.unit).caption);
-  return Field{c, std::string(BareCaption(d.label)), OneLine(form.Text(c)), unit, IsResult(c)};
+  return Field{c, FieldCaption(c), OneLine(form.Text(c)), unit, IsResult(c)};
 }
 
 }  // namespace

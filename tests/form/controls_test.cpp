@@ -127,6 +127,9 @@ TEST(Controls, AccessibleNamesJoinCaptionAndUnit) {
   EXPECT_EQ(AccessibleName(Ctl::Text5), "Kayış Sayısı");
   EXPECT_EQ(AccessibleName(Ctl::Option1_2), "Kayış XPB");
   EXPECT_EQ(AccessibleName(Ctl::chkC2), "Ağır Hizmet");
+  // One "Burç" caption serves two displays: each names its pulley.
+  EXPECT_EQ(AccessibleName(Ctl::Label19), "Burç (Motor Kasnağı)");
+  EXPECT_EQ(AccessibleName(Ctl::Label21), "Burç (Vida Kasnağı)");
   for (const ControlDef& d : kControls) {
     bool needs_caption = d.kind == Kind::TextBox || d.kind == Kind::ComboBox ||
                          d.kind == Kind::Display || d.kind == Kind::OptionButton;

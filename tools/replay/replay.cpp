@@ -13,6 +13,7 @@
 #include "runtime/fault.h"
 #include "sheet/fields.h"
 #include "sheet/sheet.h"
+#include "ui/common/user_edit.h"
 
 namespace selbrin::replay {
 namespace {
@@ -126,6 +127,36 @@ Verdict PlayEdit(const Action& a, std::string_view rest, bool typed) {
   } else {
     a.Report(a.form.Edit(*c, text));
   }
+  return std::nullopt;
+}
+
+// A character position of an `insert` line: a whole number, 0 or more.
+std::optional<std::size_t> Position(std::string_view word) {
+  std::size_t n = 0;
+  auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), n);
+  if (ec != std::errc() || end != word.data() + word.size() || word.empty()) return std::nullopt;
+  return n;
+}
+
+// The user selects characters FROM..TO of the box's text and pastes TEXT over
+// them in one edit, cut to the box's limit as the faces cut it.
+Verdict PlayInsert(const Action& a, std::string_view rest) {
+  auto [name, positions] = SplitWord(rest);
+  auto [from_word, after_from] = SplitWord(positions);
+  auto [to_word, text] = SplitWord(after_from);
+  std::optional<Ctl> c = FindControl(name);
+  if (!c || !IsEditable(*c)) return "cannot insert into '" + std::string(name) + "'";
+  std::optional<std::size_t> from = Position(from_word);
+  std::optional<std::size_t> to = Position(to_word);
+  const std::string& before = a.form.Text(*c);
+  auto length = static_cast<std::size_t>(CountChars(before));
+  if (!from || !to || *from > *to || *to > length) {
+    return "insert needs FROM <= TO <= " + std::to_string(length) + ", the length of " +
+           std::string(name) + "'s text";
+  }
+  face::UserEdit edit{face::Utf16Length(before, face::CharOffset(before, *from)),
+                      face::Utf16Length(before, face::CharOffset(before, *to)), std::string(text)};
+  a.Report(a.form.Edit(*c, face::ApplyUserEdit(before, edit, Def(*c).max_chars).text));
   return std::nullopt;
 }
 
@@ -244,6 +275,7 @@ std::optional<std::string> PlayLine(Form1& form, sheet::TitleBlock& title, std::
   if (verb == "click") return PlayClick(action, rest);
   if (verb == "pick") return PlayPick(action, rest);
   if (verb == "type" || verb == "paste") return PlayEdit(action, rest, verb == "type");
+  if (verb == "insert") return PlayInsert(action, rest);
   return "unknown action '" + std::string(verb) + "'";
 }
 

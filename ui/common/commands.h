@@ -32,6 +32,9 @@ inline constexpr std::array<SheetCommandDef, 3> kSheetCommands{{
     {SheetCommand::SavePdf, "saveSheetPdf", "PDF olarak kaydet…", {true, 'P'}},
 }};
 
+// The name a saved or printed-to-file sheet is offered under.
+inline constexpr std::string_view kSheetFileName = "kayis-hesabi.pdf";
+
 // Whether a face that prints through a browser offers `command`: all but "PDF
 // olarak kaydet…", as the browser's print dialog saves PDFs itself.
 constexpr bool OfferedWithBrowserPrint(SheetCommand command) {

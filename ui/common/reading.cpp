@@ -11,6 +11,16 @@ std::string WidgetName(Ctl c) {
   return name;
 }
 
+std::string_view ToolTipOf(Ctl c) {
+  const ControlDef& d = Def(c);
+  if (!d.tooltip.empty() || d.label == Ctl::None) return d.tooltip;
+  return Def(d.label).tooltip;
+}
+
+std::string DisplayToolTip(Ctl c, std::string_view value, bool clipped) {
+  return std::string(clipped ? value : ToolTipOf(c));
+}
+
 std::string DisplayReading(Ctl c, std::string_view value) {
   if (value.empty()) return InputReading(c);
   std::string reading = ControlCaption(c) + ": " + std::string(value);

@@ -14,6 +14,14 @@ namespace selbrin::face {
 // underscore ("Text2", "Option1_6").
 std::string WidgetName(Ctl c);
 
+// The tooltip a control carries: its own, else its caption's, so that a field
+// explains itself as the caption in front of it does.
+std::string_view ToolTipOf(Ctl c);
+
+// A display field's tooltip: its whole value when the field cuts it, else
+// ToolTipOf.
+std::string DisplayToolTip(Ctl c, std::string_view value, bool clipped);
+
 // The command that copies a display field's value.
 inline constexpr std::string_view kCopyCommand = "Kopyala";
 

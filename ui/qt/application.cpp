@@ -25,8 +25,7 @@ QIcon ApplicationIcon() {
   return QIcon(QPixmap::fromImage(reader.read()));
 }
 
-QTranslator* LoadQtTranslation(QApplication& app, const QLocale& locale) {
-  if (locale.language() != QLocale::Turkish) return nullptr;
+QTranslator* LoadQtTranslation(QApplication& app) {
   auto* translator = new QTranslator(&app);
   if (!translator->load(QLocale(QLocale::Turkish), QStringLiteral("qtbase"), QStringLiteral("_"),
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
@@ -42,7 +41,7 @@ void PrepareApplication(QApplication& app) {
   QApplication::setApplicationVersion(QStringLiteral(SELBRIN_VERSION_TEXT));
   QApplication::setDesktopFileName(QString::fromLatin1(kAppId));
   app.setWindowIcon(ApplicationIcon());
-  LoadQtTranslation(app, QLocale::system());
+  LoadQtTranslation(app);
 }
 
 }  // namespace selbrin::ui

@@ -16,10 +16,10 @@ inline constexpr char kAppId[] = "io.github.selbrin.Selbrin";
 // Two pulleys and a belt: the 32 x 32 image.
 QIcon ApplicationIcon();
 
-// Loads Qt's own Turkish texts (edit menus, message buttons) when `locale` is
-// Turkish; the form's captions are Turkish in every language. Returns the
-// installed translator, owned by `app`, or null.
-QTranslator* LoadQtTranslation(QApplication& app, const QLocale& locale);
+// Loads Qt's own Turkish texts (edit menus, dialogs, message buttons) on every
+// desktop: the program is Turkish, so its dialogs are too. Returns the
+// installed translator, owned by `app`, or null when Qt has no Turkish texts.
+QTranslator* LoadQtTranslation(QApplication& app);
 
 // Names the application, gives it its icon and, on a Turkish desktop, Qt's
 // Turkish texts. Call once, before the window.

@@ -101,8 +101,8 @@ void DisplayField::UpdateToolTip() {
   bool fits = fontMetrics().horizontalAdvance(text()) <= room;
   // A tip that looks like markup is drawn as markup: a value from a drive file
   // that does is escaped, so it shows as the characters it is.
-  QString tip = Qt::mightBeRichText(text()) ? Qt::convertFromPlainText(text()) : text();
-  setToolTip(fits ? QString() : tip);
+  QString tip = ToQt(face::DisplayToolTip(control_, text().toStdString(), !fits));
+  setToolTip(Qt::mightBeRichText(tip) ? Qt::convertFromPlainText(tip) : tip);
 }
 
 // A plain frame is drawn in the text colour, which glares on a dark

@@ -1,6 +1,7 @@
 #include "ui/qt/form_window.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,10 +21,12 @@
 #include <vector>
 
 #include "form/values.h"
+#include "ui/common/about.h"
 #include "ui/common/geometry.h"
 #include "ui/common/keyboard.h"
 #include "ui/qt/application.h"
 #include "ui/qt/display_field.h"
+#include "ui/qt/edit_box.h"
 #include "ui/qt/fault_box.h"
 #include "ui/qt/form_style.h"
 #include "ui/qt/sheet_commands.h"
@@ -51,6 +54,7 @@ Form1Window::Form1Window(Form1& form, QWidget* parent)
   for (std::size_t i = 0; i < kControls.size(); ++i) ConnectControl(static_cast<Ctl>(i));
   form_.SetListener([this](Ctl c) { ShowControl(c); });
   new SheetCommands(form_, this);  // owned by the window
+  AddAbout();
 }
 
 Form1Window::~Form1Window() { form_.SetListener(nullptr); }
@@ -60,12 +64,32 @@ QMessageBox* Form1Window::faultMessage() const { return fault_box_->box(); }
 // The inputs, check boxes and profile buttons are drawn in the form's style, which
 // frames them visibly in dark palettes too. The style is made after the
 // widgets, so as the window's child it outlives them.
+// "Hakkında…" last on the background menu, and F1.
+void Form1Window::AddAbout() {
+  auto* about = new QAction(ToQt(face::kAboutCaption), this);
+  about->setObjectName(ToQt(face::kAboutName));
+  about->setShortcut(QKeySequence(ToQt(face::kAboutKey)));
+  about->setShortcutContext(Qt::WindowShortcut);
+  connect(about, &QAction::triggered, this, [this] {
+    QMessageBox::about(this, ToQt(face::kAboutTitle),
+                       ToQt(face::AboutText(SELBRIN_VERSION_TEXT, face::FaceKind::Desktop)));
+  });
+  addAction(about);
+}
+
 void Form1Window::CreateControls() {
   for (std::size_t i = 0; i < kControls.size(); ++i) {
-    QWidget* w = CreateWidget(form_, static_cast<Ctl>(i), this);
+    QWidget* w = CreateWidget(static_cast<Ctl>(i), this);
     w->installEventFilter(this);
     if (auto* combo = qobject_cast<QComboBox*>(w)) combo->lineEdit()->installEventFilter(this);
     widgets_[i] = w;
+  }
+  // Each caption labels its box, which a screen reader tells as a relation.
+  for (std::size_t i = 0; i < kControls.size(); ++i) {
+    Ctl label = kControls[i].label;
+    if (label != Ctl::None && kControls[i].kind != Kind::Label) {
+      static_cast<QLabel*>(widget(label))->setBuddy(widgets_[i]);
+    }
   }
   auto* style = new FormStyle;
   style->setParent(this);
@@ -85,9 +109,7 @@ void Form1Window::ConnectControl(Ctl c) {
     case Kind::Display:
       break;
     case Kind::TextBox:
-      connect(
-          static_cast<QLineEdit*>(w), &QLineEdit::textEdited, this,
-          [this, c](const QString& t) { Act(c, [&] { return form_.Edit(c, t.toStdString()); }); });
+      ConnectEditBox(c, static_cast<EditBox*>(w));
       break;
     case Kind::ComboBox:
       ConnectCombo(c);
@@ -106,27 +128,48 @@ void Form1Window::ConnectControl(Ctl c) {
   }
 }
 
-// Typing into the field is an edit; after it the list's position follows the
-// text (the item equal to it, or none), so opening the list highlights no
-// other item for Enter to pick. A pick from the list is a click.
+// Each edit the user makes goes to the model as made, cut to the box's limit;
+// what the box cannot tell as an edit comes as its whole new text.
+void Form1Window::ConnectEditBox(Ctl c, EditBox* box) {
+  box->SetHandler([this, c, box](const face::UserEdit& edit) {
+    face::EditOutcome out = face::ApplyUserEdit(box->text().toStdString(), edit, Def(c).max_chars);
+    if (out.refused && out.text == form_.Text(c)) return;
+    Act(c, [&] { return form_.Edit(c, out.text); });
+    box->setCursorPosition(
+        std::min(static_cast<int>(out.cursor), static_cast<int>(box->text().size())));
+    FollowText(c);
+  });
+  connect(box, &QLineEdit::textEdited, this, [this, c](const QString& t) {
+    Act(c, [&] { return form_.Edit(c, t.toStdString()); });
+    FollowText(c);
+  });
+}
+
+// After an edit of a combo's field the list's position follows the text (the
+// item equal to it, or none), so opening the list highlights no other item for
+// Enter to pick. A pick from the list is a click.
 void Form1Window::ConnectCombo(Ctl c) {
   auto* combo = static_cast<QComboBox*>(widget(c));
-  connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this, c, combo](const QString& t) {
-    Act(c, [&] { return form_.Edit(c, t.toStdString()); });
-    int item = combo->findText(combo->currentText(), Qt::MatchExactly);
-    if (combo->currentIndex() == item) return;
-    const QSignalBlocker blocker(combo);
+  ConnectEditBox(c, static_cast<EditBox*>(combo->lineEdit()));
+  connect(combo, &QComboBox::activated, this,
+          [this, c](int item) { Act(c, [&] { return form_.Pick(c, item); }); });
+}
+
+void Form1Window::FollowText(Ctl c) {
+  auto* combo = qobject_cast<QComboBox*>(widget(c));
+  if (combo == nullptr) return;
+  int item = combo->findText(combo->currentText(), Qt::MatchExactly);
+  const QSignalBlocker blocker(combo);
+  if (combo->currentIndex() != item) {
     QLineEdit* field = combo->lineEdit();
     QString text = field->text();
     int cursor = field->cursorPosition();
     combo->setCurrentIndex(item);
-    // Without a current item the opened list would highlight its first one.
-    if (item < 0) combo->view()->setCurrentIndex(QModelIndex());
     field->setText(text);
     field->setCursorPosition(cursor);
-  });
-  connect(combo, &QComboBox::activated, this,
-          [this, c](int item) { Act(c, [&] { return form_.Pick(c, item); }); });
+  }
+  // Without a current item the opened list would highlight its first one.
+  if (item < 0) combo->view()->setCurrentIndex(QModelIndex());
 }
 
 // Lays the controls out at the table's geometry, all scaled by one factor: the

@@ -5,7 +5,7 @@
 // as actions; the model's writes come back through its listener and are copied
 // into the widgets with their signals blocked:
 //
-//   textEdited  (text box, combo field) ──► Form1::Edit
+//   EditBox edit (text box, combo field) ──► face::ApplyUserEdit ──► Form1::Edit
 //   activated   (combo list, mouse or arrow keys) ──► Form1::Pick
 //   clicked     (check box, command button) ──► Form1::Click
 //   clicked     (option button) ──► Form1::Select
@@ -30,6 +30,7 @@ class QMessageBox;
 
 namespace selbrin::ui {
 
+class EditBox;
 class FaultBox;
 
 class Form1Window : public QWidget {
@@ -59,8 +60,11 @@ class Form1Window : public QWidget {
 
  private:
   void CreateControls();
+  void AddAbout();
   void ConnectControl(Ctl c);
   void ConnectCombo(Ctl c);
+  void ConnectEditBox(Ctl c, EditBox* box);
+  void FollowText(Ctl c);
   void Place();
   void ChainTabOrder();
   void UpdateOptionTabStop();

@@ -1,7 +1,9 @@
 // What the window does after start: it copies the model into the widgets, runs
 // the user's actions on the model and gives some keys a meaning of its own.
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -61,11 +63,12 @@ void Form1Window::ShowTextBox(Ctl c) {
 void Form1Window::ShowOption(Ctl c) {
   auto* button = static_cast<QRadioButton*>(widget(c));
   bool on = form_.OptionValue(Def(c).index);
+  // A click has already checked the button; the tab stop must still follow it.
+  UpdateOptionTabStop();
   if (button->isChecked() == on) return;
   button->setAutoExclusive(on);
   button->setChecked(on);
   button->setAutoExclusive(true);
-  UpdateOptionTabStop();
 }
 
 void Form1Window::ShowCombo(Ctl c) {
@@ -80,11 +83,11 @@ void Form1Window::ShowCombo(Ctl c) {
   }
   QString text = ToQt(form_.Text(c));
   if (combo->currentText() == text) return;
-  // Keep the list's position on the item shown, so the arrow keys and the
-  // opened list go on from there, as they would after a pick.
-  combo->setCurrentIndex(combo->findText(text, Qt::MatchExactly));
   combo->setEditText(text);
   combo->lineEdit()->setCursorPosition(0);
+  // The list's position on the item shown, so the arrow keys and the opened
+  // list go on from there, as they would after a pick.
+  FollowText(c);
 }
 
 void Form1Window::Act(Ctl touched, const std::function<std::optional<FaultKind>()>& action) {
@@ -116,6 +119,16 @@ bool Form1Window::HandleKey(QObject* watched, const QKeyEvent& key) {
     if (auto* combo = qobject_cast<QComboBox*>(watched)) edit = combo->lineEdit();
     if (edit == nullptr || !edit->hasSelectedText()) return CopyResultSelection();
     return false;
+  }
+  // Shift+F10 opens a menu as the Menu key does: a box's own, else (a button
+  // has none, so the event goes on to the form) the background menu.
+  if (key.key() == Qt::Key_Menu ||
+      (key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier)) {
+    auto* target = static_cast<QWidget*>(watched);
+    QPoint at = target->rect().center();
+    QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, target->mapToGlobal(at));
+    QApplication::sendEvent(target, &menu);
+    return true;
   }
   bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
   if (enter) {

@@ -27,6 +27,9 @@ namespace {
 
 constexpr int kPdfResolution = 600;  // dots per inch of the drawing in the PDF
 
+// What made a PDF of the sheet, printed or saved.
+QString Creator() { return QStringLiteral("Selbrin " SELBRIN_VERSION_TEXT); }
+
 sheet::Date Today() {
   QDate today = QDate::currentDate();
   return {today.year(), today.month(), today.day()};
@@ -118,7 +121,8 @@ void SheetCommands::Print() {
   printer.setPageSize(QPageSize(QPageSize::A4));
   printer.setPageOrientation(QPageLayout::Portrait);
   printer.setFullPage(true);  // the sheet keeps its own margins
-  printer.setDocName(QStringLiteral("Selbrin"));
+  printer.setDocName(ToQt(sheet::kSheetTitle));
+  printer.setCreator(Creator());
   QPrintDialog dialog(&printer, window_);
   dialog.setWindowTitle(ToQt(face::kPrintTitle));
   if (dialog.exec() != QDialog::Accepted) return;
@@ -133,15 +137,15 @@ bool SheetCommands::WritePdf(const QString& path) const {
   writer.setPageOrientation(QPageLayout::Portrait);
   writer.setPageMargins(QMarginsF(0, 0, 0, 0));
   writer.setResolution(kPdfResolution);
-  writer.setCreator(QStringLiteral("Selbrin " SELBRIN_VERSION_TEXT));
+  writer.setCreator(Creator());
   writer.setTitle(ToQt(sheet::kSheetTitle));
   return Paint(writer);
 }
 
 void SheetCommands::SaveAsPdf() {
-  QString path = QFileDialog::getSaveFileName(
-      window_, QStringLiteral("PDF olarak kaydet"),
-      QDir::home().filePath(QStringLiteral("kayis-hesabi.pdf")), QStringLiteral("PDF (*.pdf)"));
+  QString path = QFileDialog::getSaveFileName(window_, QStringLiteral("PDF olarak kaydet"),
+                                              QDir::home().filePath(ToQt(face::kSheetFileName)),
+                                              QStringLiteral("PDF (*.pdf)"));
   if (path.isEmpty()) return;
   if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
   if (!WritePdf(path)) {

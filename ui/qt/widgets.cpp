@@ -1,5 +1,7 @@
 #include "ui/qt/widgets.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -9,12 +11,13 @@
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
-#include <QValidator>
 #include <algorithm>
+#include <mutex>
 #include <optional>
 
 #include "ui/common/reading.h"
 #include "ui/qt/display_field.h"
+#include "ui/qt/edit_box.h"
 
 namespace selbrin::ui {
 namespace {
@@ -36,34 +39,32 @@ QSize LineEditSize(const QWidget* w, const QString& text) {
   return w->style()->sizeFromContents(QStyle::CT_LineEdit, &opt, contents, w);
 }
 
-// The typing limit of a text box, counted in characters as the model counts
-// them (a line edit's own limit counts UTF-16 units and would split a
-// character). It compares each edit with the model's text, which the model
-// keeps until the edit reaches it.
-class CharLimit : public QValidator {
+// Qt's own interface for a combo box names it by its text on Linux, so after a
+// pick a screen reader would hear "30" for "Motor Gücü (kW)": the box keeps
+// its caption as its name and reads its text as its value.
+class ComboAccessible : public QAccessibleWidget {
  public:
-  CharLimit(const Form1& form, Ctl box, QObject* parent)
-      : QValidator(parent), form_(form), box_(box) {}
+  explicit ComboAccessible(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
 
-  State validate(QString& input, int& pos) const override {
-    std::string after = input.toStdString();
-    std::optional<FittedEdit> fitted = FitUserEdit(form_.Text(box_), after, Def(box_).max_chars);
-    if (!fitted) return Invalid;
-    if (fitted->text != after) {
-      input = ToQt(fitted->text);
-      pos = static_cast<int>(ToQt(std::string_view(fitted->text).substr(0, fitted->cursor)).size());
-    }
-    return Acceptable;
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Value) return static_cast<const QComboBox*>(widget())->currentText();
+    return QAccessibleWidget::text(t);
   }
-
- private:
-  const Form1& form_;
-  Ctl box_;
 };
 
+QAccessibleInterface* ComboFactory(const QString& class_name, QObject* object) {
+  if (class_name == QLatin1String("QComboBox") && object->isWidgetType()) {
+    return new ComboAccessible(static_cast<QComboBox*>(object));
+  }
+  return nullptr;
+}
+
 QComboBox* NewCombo(QWidget* parent) {
+  static std::once_flag factory_installed;
+  std::call_once(factory_installed, [] { QAccessible::installFactory(ComboFactory); });
   auto* combo = new QComboBox(parent);
   combo->setEditable(true);
+  combo->setLineEdit(new EditBox(combo));
   // Typing never completes, inserts or picks: only a pick from the list does.
   combo->setInsertPolicy(QComboBox::NoInsert);
   combo->setCompleter(nullptr);
@@ -75,7 +76,7 @@ QComboBox* NewCombo(QWidget* parent) {
   return combo;
 }
 
-QWidget* NewWidget(const Form1& form, Ctl c, QWidget* parent) {
+QWidget* NewWidget(Ctl c, QWidget* parent) {
   const ControlDef& d = Def(c);
   switch (d.kind) {
     case Kind::Label: {
@@ -86,11 +87,8 @@ QWidget* NewWidget(const Form1& form, Ctl c, QWidget* parent) {
     }
     case Kind::Display:
       return new DisplayField(c, parent);
-    case Kind::TextBox: {
-      auto* edit = new QLineEdit(parent);
-      if (d.max_chars > 0) edit->setValidator(new CharLimit(form, c, edit));
-      return edit;
-    }
+    case Kind::TextBox:
+      return new EditBox(parent);
     case Kind::ComboBox:
       return NewCombo(parent);
     case Kind::CheckBox:
@@ -151,12 +149,14 @@ QSize NeededSize(Ctl c, QWidget* w) {
   return {};
 }
 
-QWidget* CreateWidget(const Form1& form, Ctl c, QWidget* parent) {
-  QWidget* w = NewWidget(form, c, parent);
+QWidget* CreateWidget(Ctl c, QWidget* parent) {
+  QWidget* w = NewWidget(c, parent);
   const ControlDef& d = Def(c);
   w->setObjectName(WidgetName(c));
-  if (!d.tooltip.empty()) w->setToolTip(ToQt(d.tooltip));
+  if (!face::ToolTipOf(c).empty()) w->setToolTip(ToQt(face::ToolTipOf(c)));
   if (d.kind != Kind::Label) w->setAccessibleName(ToQt(AccessibleName(c)));
+  if (auto* combo = qobject_cast<QComboBox*>(w))
+    combo->lineEdit()->setAccessibleName(w->accessibleName());
   return w;
 }
 

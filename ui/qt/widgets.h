@@ -19,9 +19,9 @@ inline QString ToQt(std::string_view s) {
 // "Text2", or "Option1_6" for an element of the option array.
 QString WidgetName(Ctl c);
 
-// A new, empty widget for control `c`, named after it; text boxes with a typing
-// limit check each edit against `form`.
-QWidget* CreateWidget(const Form1& form, Ctl c, QWidget* parent);
+// A new, empty widget for control `c`, named after it; text boxes and combo
+// fields are EditBoxes, which hand the user's edits to the window.
+QWidget* CreateWidget(Ctl c, QWidget* parent);
 
 // The smallest size at which control `c` shows its caption, list items or the
 // longest text the user may type whole, in the current font.

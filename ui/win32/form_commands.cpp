@@ -41,6 +41,8 @@ void FormWindow::OnContextMenu(LPARAM lp) {
     PutOnClipboard(hwnd_, form_.Text(*c));
   } else if (std::optional<face::SheetCommand> command = SheetCommandOfId(chosen)) {
     RunSheetCommand(*command);
+  } else if (std::optional<face::DriveCommand> drive = DriveCommandOfId(chosen)) {
+    drive_->Run(*drive);
   }
 }
 
@@ -52,7 +54,7 @@ void FormWindow::RunSheetCommand(face::SheetCommand command) {
   std::wstring folder = TemporaryFolder();
   RemoveOldPrintPages(folder);
   std::wstring path = NewPrintPagePath(folder);
-  bool written = WritePrintPage(path, form_, Today());
+  bool written = WritePrintPage(path, form_, Today(), drive_->title());
   DWORD error = written ? ERROR_SUCCESS : GetLastError();
   if (!written && error == ERROR_SUCCESS) error = ERROR_WRITE_FAULT;
   if (written) {

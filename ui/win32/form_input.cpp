@@ -74,7 +74,12 @@ LRESULT FormWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ACTIVATE:
       if (OnActivate(LOWORD(wp))) return 0;
       break;
+    case WM_CLOSE:
+      if (!drive_->MayClose()) return 0;
+      break;
     case WM_DESTROY:
+      // The messages of its end (the controls', WM_NCDESTROY) find no window.
+      SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
       hwnd_ = nullptr;
       PostQuitMessage(0);
       return 0;
@@ -112,6 +117,10 @@ std::optional<Ctl> FormWindow::ControlOf(HWND w) const {
 void FormWindow::OnCommand(int id, int code) {
   if (std::optional<face::SheetCommand> command = SheetCommandOfId(id)) {
     RunSheetCommand(*command);
+    return;
+  }
+  if (std::optional<face::DriveCommand> command = DriveCommandOfId(id)) {
+    drive_->Run(*command);
     return;
   }
   std::optional<Ctl> c = ControlOfId(id);
@@ -224,7 +233,10 @@ void FormWindow::Act(Ctl touched, const std::function<std::optional<FaultKind>()
   fault_.ActionEnded(
       hwnd_, font_ != nullptr ? font_ : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)),
       touched, fault);
-  if (form_.ended() && hwnd_ != nullptr) DestroyWindow(hwnd_);
+  if (form_.ended() && hwnd_ != nullptr) {
+    drive_->MayClose();
+    DestroyWindow(hwnd_);
+  }
 }
 
 // A program write: the notifications it causes are not user edits.

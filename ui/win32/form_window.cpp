@@ -68,6 +68,7 @@ FormWindow::FormWindow(Form1& form, HINSTANCE instance) : form_(form) {
   RegisterFormClass(instance, Proc);
   hwnd_ = CreateWindowExW(kExStyle, kClassName, Widen(kFormCaption).c_str(), kStyle, CW_USEDEFAULT,
                           CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this);
+  drive_.emplace(form_, hwnd_);
   CreateControls(instance);
   ApplyDpi(static_cast<int>(GetDpiForWindow(hwnd_)));
   CentreOnWorkArea();

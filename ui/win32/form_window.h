@@ -13,6 +13,7 @@
 //   BN_CLICKED or an arrow key (option button) ──► Form1::Select
 //   Form1 listener ──► ShowControl(c), guard up
 //   WM_CONTEXTMENU, Ctrl+Shift+C, Ctrl+P ──► reads the form, writes nothing
+//   Ctrl+O, Ctrl+S, Ctrl+Shift+S ──► the drive file (drive_commands.h)
 //
 // A display field's window text is what a screen reader reads (caption, value
 // and unit); the window draws only the value in it.
@@ -30,6 +31,7 @@
 
 #include "form/form1.h"
 #include "ui/common/commands.h"
+#include "ui/win32/drive_commands.h"
 #include "ui/win32/fault_message.h"
 
 namespace selbrin::win32 {
@@ -49,6 +51,7 @@ class FormWindow {
   HWND hwnd() const { return hwnd_; }
   HWND control(Ctl c) const { return controls_[static_cast<std::size_t>(c)]; }
   const FaultMessage& faultMessage() const { return fault_; }
+  DriveDocument& drive() { return *drive_; }
   int dpi() const { return dpi_; }
   // Pixels per twips / 15: the DPI's scale, or more where the font asks for it.
   double scale() const { return scale_; }
@@ -115,6 +118,7 @@ class FormWindow {
   HWND tooltips_ = nullptr;
   HACCEL shortcuts_ = nullptr;
   FaultMessage fault_;
+  std::optional<DriveDocument> drive_;  // made once the window is
 };
 
 // Runs the message loop until the window is gone; the exit code.

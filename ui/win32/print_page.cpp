@@ -51,8 +51,8 @@ std::string SystemText(DWORD error) {
 
 }  // namespace
 
-std::string PrintPage(const Form1& form, const sheet::Date& date) {
-  std::string svg = sheet::SheetSvg(form, SELBRIN_VERSION_TEXT, date);
+std::string PrintPage(const Form1& form, const sheet::Date& date, const sheet::TitleBlock& title) {
+  std::string svg = sheet::SheetSvg(form, SELBRIN_VERSION_TEXT, date, title);
   // An XML declaration has no place inside an HTML page.
   std::size_t end = svg.find(kXmlDeclarationEnd);
   if (svg.starts_with("<?xml") && end != std::string::npos) {
@@ -61,9 +61,10 @@ std::string PrintPage(const Form1& form, const sheet::Date& date) {
   return std::string(kPageHead) + svg + std::string(kPageTail);
 }
 
-bool WritePrintPage(const std::wstring& path, const Form1& form, const sheet::Date& date) {
+bool WritePrintPage(const std::wstring& path, const Form1& form, const sheet::Date& date,
+                    const sheet::TitleBlock& title) {
   std::ofstream file(fs::path(path), std::ios::binary);
-  file << PrintPage(form, date);
+  file << PrintPage(form, date, title);
   file.close();
   return static_cast<bool>(file);
 }

@@ -19,10 +19,13 @@ namespace selbrin::win32 {
 inline constexpr std::chrono::minutes kPrintPageLife{10};
 
 // The page the browser opens: the sheet of `form` on an A4 page, and a script
-// that opens the print dialog once the page has loaded.
-std::string PrintPage(const Form1& form, const sheet::Date& date);
+// that opens the print dialog once the page has loaded. `title` holds the
+// drive file's title lines and name, once there is a file.
+std::string PrintPage(const Form1& form, const sheet::Date& date,
+                      const sheet::TitleBlock& title = {});
 // Writes PrintPage to `path`; false when it cannot be written.
-bool WritePrintPage(const std::wstring& path, const Form1& form, const sheet::Date& date);
+bool WritePrintPage(const std::wstring& path, const Form1& form, const sheet::Date& date,
+                    const sheet::TitleBlock& title = {});
 // A path for a new page in `folder` (ending in a backslash), used by no earlier print.
 std::wstring NewPrintPagePath(const std::wstring& folder);
 // Removes the pages in `folder` older than kPrintPageLife; nothing else.

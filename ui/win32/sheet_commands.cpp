@@ -5,6 +5,7 @@
 
 #include "ui/common/command_keys.h"
 #include "ui/common/reading.h"
+#include "ui/win32/drive_commands.h"
 #include "ui/win32/wide.h"
 
 namespace selbrin::win32 {
@@ -33,6 +34,7 @@ std::optional<face::SheetCommand> SheetCommandOfId(int id) {
 
 HMENU CreateFormMenu() {
   HMENU menu = CreatePopupMenu();
+  AppendDriveCommands(menu);
   for (const face::SheetCommandDef& def : face::kSheetCommands) {
     if (!face::OfferedWithBrowserPrint(def.command)) continue;
     std::wstring text = Widen(std::string(def.caption) + "\t" + face::ShortcutText(def.keys));
@@ -50,6 +52,7 @@ HMENU CreateDisplayMenu(bool has_value) {
 
 HACCEL CreateSheetShortcuts() {
   std::vector<ACCEL> keys;
+  AppendDriveShortcuts(keys);
   for (const face::SheetCommandDef& def : face::kSheetCommands) {
     if (!face::OfferedWithBrowserPrint(def.command)) continue;
     auto modifiers = static_cast<BYTE>(FVIRTKEY | FCONTROL | (def.keys.shift ? FSHIFT : 0));

@@ -22,11 +22,12 @@ inline constexpr int kFirstSheetCommandId = kCopyValueId + 1;
 
 std::optional<face::SheetCommand> SheetCommandOfId(int id);
 
-// The form background's menu, each command with its shortcut.
+// The form background's menu, each command with its shortcut: the drive
+// file's first, then the sheet's.
 HMENU CreateFormMenu();
 // A display field's menu: "Kopyala", greyed when the field is empty.
 HMENU CreateDisplayMenu(bool has_value);
-// Ctrl+Shift+C and Ctrl+P as WM_COMMAND with the command's id.
+// The drive file's and the sheet's shortcuts as WM_COMMAND with the command's id.
 HACCEL CreateSheetShortcuts();
 
 // `text` with every line ending in CR LF instead of LF.

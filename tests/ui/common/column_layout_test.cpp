@@ -63,7 +63,9 @@ TEST(ColumnLayoutTest, GroupsFollowOneAnotherAndRowsFollowTheReadingOrder) {
     last_row = std::max(last_row, p.row);
     for (std::size_t k = 0; k < kControlCount; ++k) {
       const ColumnPlace& q = PlaceOf(static_cast<Ctl>(k));
-      if (p.row < q.row) EXPECT_LE(p.group, q.group);
+      if (p.row < q.row) {
+        EXPECT_LE(p.group, q.group);
+      }
     }
   }
   std::vector<bool> used(static_cast<std::size_t>(last_row) + 1, false);

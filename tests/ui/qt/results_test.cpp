@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
@@ -42,6 +43,27 @@ class ResultsTest : public WindowTest {
       QCOMPARE(QAccessible::queryAccessibleInterface(window.widget(c))->text(QAccessible::Name),
                name);
     }
+  }
+
+  // State: a power picked in Combo1.  Expected: the box is still named by its
+  // caption, reads the pick as its value, is labelled by its caption, and its
+  // field is named too.
+  void aComboKeepsItsCaptionAsItsNameAfterAPick() {
+    Form1 form;
+    Form1Window window(form);
+    QVERIFY(Shown(window));
+    auto* combo1 = Find<QComboBox>(window, "Combo1");
+    PickFromPopup(combo1, kPower30kW);
+    QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(combo1);
+    QCOMPARE(box->text(QAccessible::Name), QStringLiteral("Motor Gücü (kW)"));
+    QCOMPARE(box->text(QAccessible::Value), QStringLiteral("30"));
+    QCOMPARE(combo1->lineEdit()->accessibleName(), QStringLiteral("Motor Gücü (kW)"));
+    bool labelled = false;
+    for (const auto& [other, relation] : box->relations(QAccessible::Label)) {
+      labelled = labelled || other->object() == window.widget(Ctl::Label7);
+    }
+    QVERIFY(labelled);
   }
 
   // State: the user is typing in Text2.  Action: a click on a result.
@@ -87,14 +109,16 @@ class ResultsTest : public WindowTest {
   }
 
   // State: a belt speed too long for its field, then a short one.
-  // Expected: the whole value in the tooltip, then no tooltip.
+  // Expected: the whole value in the tooltip, then its caption's tooltip.
   void aValueThatDoesNotFitShowsInItsTooltip() {
     Form1 form(RecordingRouting());
     Form1Window window(form);
     form.SetCaption(Ctl::Label40, "1047.123456");
     QCOMPARE(window.widget(Ctl::Label40)->toolTip(), QStringLiteral("1047.123456"));
     form.SetCaption(Ctl::Label40, "12");
-    QCOMPARE(window.widget(Ctl::Label40)->toolTip(), QString());
+    QCOMPARE(window.widget(Ctl::Label40)->toolTip(), QStringLiteral("En çok 50 m/sn"));
+    // An input carries its caption's tooltip too.
+    QCOMPARE(window.widget(Ctl::Text12)->toolTip(), QStringLiteral("ContiTech"));
   }
 };
 

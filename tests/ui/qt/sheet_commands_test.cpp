@@ -34,17 +34,18 @@ class SheetCommandsTest : public QObject {
     QVERIFY(!form.ResultsOutdated());
   }
 
-  void ContextMenuOffersTheThreeCommands() {
+  void ContextMenuOffersTheSheetCommandsAndAbout() {
     // State: a fresh window. Action: none. Expected: its context menu holds the
-    // three commands, in order, with their shortcuts.
+    // three sheet commands, in order, with their shortcuts, then "Hakkında…".
     Form1 form;
     Form1Window window(form);
     QCOMPARE(window.contextMenuPolicy(), Qt::ActionsContextMenu);
     const QList<QAction*> actions = window.actions();
-    QCOMPARE(actions.size(), 3);
+    QCOMPARE(actions.size(), 4);
     QCOMPARE(actions[0]->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+C")));
     QCOMPARE(actions[1]->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
     QCOMPARE(actions[2]->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+P")));
+    QCOMPARE(actions[3]->shortcut(), QKeySequence(Qt::Key_F1));
   }
 
   void SavedPdfHoldsEveryValueTheFormShows() {

@@ -3,9 +3,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
+#include <QTimer>
 #include <string>
 #include <vector>
 
@@ -15,6 +18,24 @@
 
 namespace selbrin::ui {
 namespace {
+
+// Opens the box's context menu and triggers its action named `name`; false when
+// the menu has no such action.
+bool ChooseFromMenu(QWidget* box, const char* name) {
+  bool found = false;
+  QTimer::singleShot(0, box, [&found, name] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (menu == nullptr) return;
+    auto* action = menu->findChild<QAction*>(QString::fromLatin1(name));
+    found = action != nullptr && action->isEnabled();
+    if (found) action->trigger();
+    menu->close();
+  });
+  QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(2, 2),
+                          box->mapToGlobal(QPoint(2, 2)));
+  QApplication::sendEvent(box, &event);
+  return found;
+}
 
 class TypingTest : public WindowTest {
   Q_OBJECT
@@ -96,6 +117,47 @@ class TypingTest : public WindowTest {
     // Expected: the widget and the model hold the same, whole characters.
     QCOMPARE(text2->text(), expected);
     QCOMPARE(form.Text(Ctl::Text2), expected.toStdString());
+  }
+
+  // State: Text2 holds BEFORE, all of it selected.
+  // Action: PASTED is pasted by Ctrl+V, by Shift+Insert or from the box's menu.
+  // Expected: the pasted text cut at the insertion point, in one edit.
+  void aPasteOverAllKeepsThePastedTextsStart_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Ctrl+V") << "4040"
+                            << "123450"
+                            << "keys";
+    QTest::newRow("Shift+Insert") << "4040"
+                                  << "123450"
+                                  << "insert";
+    QTest::newRow("the menu") << "4040"
+                              << "123450"
+                              << "menu";
+    QTest::newRow("a tab at the end of both") << "7\t"
+                                              << "123456\t"
+                                              << "keys";
+  }
+
+  void aPasteOverAllKeepsThePastedTextsStart() {
+    QFETCH(QString, before);
+    QFETCH(QString, pasted);
+    QFETCH(QString, how);
+    Form1 form(RecordingRouting());
+    Form1Window window(form);
+    auto* text2 = Find<QLineEdit>(window, "Text2");
+    form.SetText(Ctl::Text2, before.toStdString());
+    g_log.clear();
+    text2->setFocus();
+    text2->selectAll();
+    QApplication::clipboard()->setText(pasted);
+    if (how == "keys") QTest::keyClick(text2, Qt::Key_V, Qt::ControlModifier);
+    if (how == "insert") QTest::keyClick(text2, Qt::Key_Insert, Qt::ShiftModifier);
+    if (how == "menu") QVERIFY(ChooseFromMenu(text2, "edit-paste"));
+    QCOMPARE(text2->text(), QStringLiteral("12345"));
+    QCOMPARE(text2->cursorPosition(), 5);
+    QCOMPARE(g_log, std::vector<std::string>{"Text2_Change 12345"});
   }
 
   // A program write longer than the typing limit still shows whole.

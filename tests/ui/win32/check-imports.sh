@@ -5,7 +5,7 @@
 set -euo pipefail
 objdump=$1
 shift
-system='^(kernel32|user32|gdi32|comctl32|advapi32|shell32|ole32|msvcrt)\.dll$'
+system='^(kernel32|user32|gdi32|comctl32|comdlg32|advapi32|shell32|ole32|msvcrt)\.dll$'
 status=0
 for exe in "$@"; do
   for dll in $("$objdump" -p "$exe" | awk '/DLL Name:/ {print tolower($3)}'); do

@@ -3,7 +3,8 @@
 # Checks the package's tables (Turkish, the program's file version, the
 # upgrade rules, the shortcut's Turkish description from the program), then
 # installs it for the current user under Wine, checks that the program and its
-# Start menu shortcut are there, uninstalls it and checks they are gone.
+# Start menu shortcut and the .selbrin file type are there, uninstalls it and
+# checks they are gone.
 # Wine runs with a fresh, empty home and XDG folders, which must stay empty: the
 # install must not reach the desktop's menus or icons outside the Wine prefix.
 set -euo pipefail
@@ -26,13 +27,23 @@ expect "$1" Shortcut $'^SelbrinShortcut\t.*\t\[INSTALLDIR\]selbrin\.exe\t101$'
 msi=$(winepath -w "$1")
 programs=$(winepath -u "$(wine cmd /c echo %LOCALAPPDATA% | tr -d '\r')")/Programs/Selbrin
 menu=$(winepath -u "$(wine cmd /c echo %APPDATA% | tr -d '\r')")/Microsoft/Windows/Start\ Menu/Programs
+classes='HKCU\Software\Classes'
+# The default value of a key in the user's classes, or nothing.
+registered() { wine reg query "$classes\\$1" /ve 2>/dev/null | tr -d '\r' | sed -n 's/.*REG_SZ *//p'; }
 wine msiexec /i "$msi" /qn
+open_command=$(winepath -w "$programs/selbrin.exe")
 for f in "$programs/selbrin.exe" "$menu/Selbrin.lnk"; do
   [ -f "$f" ] || { echo "not installed: $f"; exit 1; }
 done
+[ "$(registered .selbrin)" = Selbrin.Drive ] || { echo "no .selbrin file type"; exit 1; }
+[ "$(registered 'Selbrin.Drive\shell\open\command')" = "\"$open_command\" \"%1\"" ] ||
+  { echo "no open command: $(registered 'Selbrin.Drive\shell\open\command')"; exit 1; }
 wine msiexec /x "$msi" /qn
 for f in "$programs/selbrin.exe" "$menu/Selbrin.lnk"; do
   [ ! -e "$f" ] || { echo "left after uninstall: $f"; exit 1; }
+done
+for key in .selbrin Selbrin.Drive; do
+  ! wine reg query "$classes\\$key" >/dev/null 2>&1 || { echo "left after uninstall: $key"; exit 1; }
 done
 written=$(cd "$home" && find . -mindepth 1)
 if [ -n "$written" ]; then

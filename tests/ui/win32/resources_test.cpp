@@ -16,6 +16,7 @@ namespace {
 
 constexpr int kAppIcon = 1;
 constexpr UINT kShortcutDescription = 101;  // as packaging/windows/finish-msi.sh names it
+constexpr UINT kDriveTypeName = 102;        // as packaging/windows/selbrin.wxs.in names it
 
 #pragma pack(push, 2)
 struct IconEntry {  // an image of an icon group, as the resource keeps it
@@ -84,8 +85,11 @@ TEST(ResourcesTest, TheVersionRecordIsTurkishAndAgreesWithItself) {
   HMODULE exe = LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   wchar_t shortcut[64] = {};
   LoadStringW(exe, kShortcutDescription, shortcut, 64);
+  wchar_t drive_type[64] = {};
+  LoadStringW(exe, kDriveTypeName, drive_type, 64);
   FreeLibrary(exe);
   EXPECT_EQ(Narrow(shortcut), "Selbrin, kayış kasnak hesabı");
+  EXPECT_EQ(Narrow(drive_type), "Selbrin kayış hesabı");
   auto [fixed, fixed_length] = query(L"\\");
   ASSERT_EQ(fixed_length, sizeof(VS_FIXEDFILEINFO));
   const auto* info = static_cast<const VS_FIXEDFILEINFO*>(fixed);

@@ -212,22 +212,29 @@ TEST_F(WindowTest, CopyCommandsPutTheFormOnTheClipboard) {
 }
 
 // State: a new window.  Action: none.  Expected: the background's menu has the
-// two sheet commands with their shortcuts, and no PDF command.
-TEST_F(WindowTest, TheBackgroundMenuListsTheSheetCommands) {
+// three drive file commands, a separator and the two sheet commands with their
+// shortcuts, and no PDF command.
+TEST_F(WindowTest, TheBackgroundMenuListsTheDriveAndSheetCommands) {
   HMENU menu = CreateFormMenu();
-  EXPECT_EQ(GetMenuItemCount(menu), 2);
-  EXPECT_EQ(MenuText(menu, 0), "Sonuçları kopyala\tCtrl+Shift+C");
-  EXPECT_EQ(MenuText(menu, 1), "Yazdır…\tCtrl+P");
+  EXPECT_EQ(GetMenuItemCount(menu), 6);
+  EXPECT_EQ(MenuText(menu, 0), "Aç…\tCtrl+O");
+  EXPECT_EQ(MenuText(menu, 1), "Kaydet\tCtrl+S");
+  EXPECT_EQ(MenuText(menu, 2), "Farklı kaydet…\tCtrl+Shift+S");
+  EXPECT_EQ(GetMenuState(menu, 3, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
+  EXPECT_EQ(MenuText(menu, 4), "Sonuçları kopyala\tCtrl+Shift+C");
+  EXPECT_EQ(MenuText(menu, 5), "Yazdır…\tCtrl+P");
   DestroyMenu(menu);
 }
 
-// State: the typical use.  Action: the page "Yazdır…" opens, written to a file.
-// Expected: an HTML page holding the sheet, with its date and results, and a
-// script that prints it.
+// State: the typical use, from a drive file.  Action: the page "Yazdır…" opens,
+// written to a file.  Expected: an HTML page holding the sheet, with its date,
+// results and file name, and a script that prints it.
 TEST_F(WindowTest, ThePrintPageHoldsTheSheetAndPrintsItself) {
   TypicalUse();
   std::wstring path = NewPrintPagePath(TemporaryFolder());
-  ASSERT_TRUE(WritePrintPage(path, form_, {2024, 3, 5}));
+  sheet::TitleBlock title;
+  title.file_name = "pompa.selbrin";
+  ASSERT_TRUE(WritePrintPage(path, form_, {2024, 3, 5}, title));
   std::ifstream file{std::filesystem::path(path), std::ios::binary};
   std::stringstream page;
   page << file.rdbuf();
@@ -236,7 +243,8 @@ TEST_F(WindowTest, ThePrintPageHoldsTheSheetAndPrintsItself) {
   std::string html = page.str();
   EXPECT_TRUE(html.starts_with("<!DOCTYPE html>"));
   EXPECT_EQ(html.find("<?xml"), std::string::npos);
-  for (const char* part : {"<svg", "05.03.2024", "179.31", "window.print()", "</html>"}) {
+  for (const char* part :
+       {"<svg", "05.03.2024", "179.31", "pompa.selbrin", "window.print()", "</html>"}) {
     EXPECT_NE(html.find(part), std::string::npos) << part;
   }
 }
