@@ -26,6 +26,7 @@ export function wrapModel(module) {
     messageClose: fn("sb_message_close", null, []),
     escape: fn("sb_escape", n, []),
     commandForKeys: fn("sb_command_for_keys", n, [n, s]),
+    aboutText: fn("sb_about_text", s, []),
     resultsText: fn("sb_results_text", s, []),
     sheetSvg: fn("sb_sheet_svg", s, [n, n, n]),
   };

@@ -9,6 +9,7 @@
 #include "form/values.h"
 #include "sheet/fields.h"
 #include "sheet/sheet.h"
+#include "ui/common/about.h"
 #include "ui/common/command_keys.h"
 #include "ui/common/fault_message.h"
 #include "ui/common/geometry.h"
@@ -109,6 +110,9 @@ EMSCRIPTEN_KEEPALIVE int sb_command_for_keys(int shift, const char* letter) {
   if (letter[0] == '\0' || letter[1] != '\0') return -1;
   std::optional<face::SheetCommand> command = face::CommandForKeys(shift != 0, letter[0]);
   return command && face::OfferedWithBrowserPrint(*command) ? static_cast<int>(*command) : -1;
+}
+EMSCRIPTEN_KEEPALIVE const char* sb_about_text() {
+  return Return(face::AboutText(SELBRIN_VERSION_TEXT, face::FaceKind::Web));
 }
 EMSCRIPTEN_KEEPALIVE const char* sb_results_text() {
   return Return(selbrin::sheet::ResultsText(Model()));

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-
 namespace selbrin::web {
 std::optional<face::Arrow> ArrowOfKey(std::string_view key) {
   if (key == "ArrowLeft") return face::Arrow::Left;
