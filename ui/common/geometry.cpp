@@ -11,6 +11,9 @@ constexpr int kGap = 8;
 
 constexpr double kTwips = kTwipsPerPixel;  // so that every division here is exact
 
+// A screen's scale is found to a thousandth.
+constexpr double kScaleGrain = 1000;
+
 bool Inside(const PixelRect& outer, const PixelRect& r) {
   return r.left >= outer.left && r.top >= outer.top &&
          r.left + r.width <= outer.left + outer.width &&
@@ -70,16 +73,40 @@ PixelRect PlaceAt(const Twips& g, double scale) {
 
 PixelRect ClientAreaAt(double scale) { return PlaceAt(kFormClientArea, scale); }
 
-double ScaleToFit(const Twips& g, int width, int height) {
-  return std::max({1.0, width * kTwips / g.width, height * kTwips / g.height});
+double ScaleToFit(const Twips& g, int width, int height, double floor) {
+  return std::max({floor, width * kTwips / g.width, height * kTwips / g.height});
 }
 
-double FormScale(const std::array<PixelSize, kControlCount>& need) {
-  double scale = 1.0;
+double FormScale(const ControlNeeds& need, double floor) {
+  double scale = floor;
   for (std::size_t i = 0; i < kControlCount; ++i) {
-    scale = std::max(scale, ScaleToFit(kControls[i].geometry, need[i].width, need[i].height));
+    scale = std::max(scale, ScaleToFit(kControls[i].geometry, need[i].width, need[i].height, 0));
   }
   return scale;
+}
+
+double ScaleForArea(PixelSize available, PixelSize frame) {
+  const double width = available.width - frame.width;
+  const double height = available.height - frame.height;
+  double scale =
+      std::min(width * kTwips / kFormClientArea.width, height * kTwips / kFormClientArea.height);
+  // Each edge is rounded to a pixel: step down until the rounded area fits.
+  scale = std::floor(scale * kScaleGrain) / kScaleGrain;
+  while (scale > 0 && (ClientAreaAt(scale).width > width || ClientAreaAt(scale).height > height)) {
+    scale -= 1 / kScaleGrain;
+  }
+  return std::max(scale, 0.0);
+}
+
+FormFit FitForm(double points, double area_scale,
+                const std::function<ControlNeeds(double points)>& need) {
+  const double scale = FormScale(need(points));
+  if (scale <= area_scale) return {points, scale};
+  for (double p = points; p >= kSmallestFontPoints; p -= kFontStepPoints) {
+    if (FormScale(need(p), 0) <= area_scale) return {p, area_scale};
+  }
+  const double smallest = std::min(points, kSmallestFontPoints);
+  return {smallest, FormScale(need(smallest), 0)};
 }
 
 PixelRect CentreIn(const PixelRect& available, int width, int height) {

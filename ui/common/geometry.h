@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 
 #include "form/controls.h"
@@ -27,8 +28,8 @@ PixelRect PlaceAt(const Twips& geometry, double scale);
 PixelRect ClientAreaAt(double scale);
 
 // The least scale at which a control of `geometry` has room for a content of
-// `width` x `height` pixels; never below 1.
-double ScaleToFit(const Twips& geometry, int width, int height);
+// `width` x `height` pixels; never below `floor`.
+double ScaleToFit(const Twips& geometry, int width, int height, double floor = 1.0);
 
 // The size a control needs to show its text whole in a face's font, in pixels.
 struct PixelSize {
@@ -36,9 +37,35 @@ struct PixelSize {
   int height = 0;
 };
 
-// The form at one scale: the smallest, not below 1, at which every control gets
-// at least what it needs, so the form keeps its proportions in any font.
-double FormScale(const std::array<PixelSize, kControlCount>& need);
+using ControlNeeds = std::array<PixelSize, kControlCount>;
+
+// The form at one scale: the smallest, not below `floor`, at which every
+// control gets at least what it needs, so the form keeps its proportions in any
+// font.
+double FormScale(const ControlNeeds& need, double floor = 1.0);
+
+// The smallest font the form is drawn in on a screen too small for the default
+// one, and the steps by which the font gets smaller to reach it.
+inline constexpr double kSmallestFontPoints = 7.0;
+inline constexpr double kFontStepPoints = 0.5;
+
+// The largest scale at which the client area, inside a window frame that adds
+// `frame` pixels, fits in a screen area of `available` pixels.
+double ScaleForArea(PixelSize available, PixelSize frame);
+
+struct FormFit {
+  double points = 0;
+  double scale = 1;
+};
+
+// The form's font size and scale on a screen with room for `area_scale`:
+// `need(points)` is what every control needs in the face's font of that size.
+// At the default `points` the form takes FormScale while that fits; else the
+// largest smaller font, by steps and not below the smallest, whose needs fit,
+// drawn at the scale of the room. When not even the smallest font fits, the
+// smallest at the scale it needs (the window then starts at the screen's corner).
+FormFit FitForm(double points, double area_scale,
+                const std::function<ControlNeeds(double points)>& need);
 
 // Where a window of `frame` size goes in the screen's `available` area: centred
 // while it fits; a window larger than the area starts at the area's top-left

@@ -17,6 +17,9 @@
 namespace selbrin::ui {
 namespace {
 
+// The frame's width in the form's pixels; the text starts inside it.
+constexpr int kFrameWidth = 1;
+
 // A label's own accessible interface names it by its text, or by its accessible
 // name with no value at all; a display field needs both.
 class DisplayFieldAccessible : public QAccessibleWidget {
@@ -51,8 +54,10 @@ DisplayField::DisplayField(Ctl control, QWidget* parent) : QLabel(parent), contr
   static std::once_flag factory_installed;
   std::call_once(factory_installed, [] { QAccessible::installFactory(DisplayFieldFactory); });
   setTextFormat(Qt::PlainText);
-  setFrameStyle(QFrame::Box | QFrame::Plain);
-  setLineWidth(1);
+  // The frame is drawn by paintEvent alone: a label's own box is drawn in the
+  // text colour, and at scales like 1.5 it lands beside the other, not under it.
+  setFrameStyle(QFrame::NoFrame);
+  setContentsMargins(kFrameWidth, kFrameWidth, kFrameWidth, kFrameWidth);
   setIndent(2);
   setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   // The form's own background, like a caption: only inputs sit on the
@@ -105,13 +110,15 @@ void DisplayField::UpdateToolTip() {
   setToolTip(Qt::mightBeRichText(tip) ? Qt::convertFromPlainText(tip) : tip);
 }
 
-// A plain frame is drawn in the text colour, which glares on a dark
-// background; it is drawn again in a colour between background and text.
+// One line in a colour between background and text (the text colour glares on
+// a dark background), on the pixel grid as the inputs' frames are.
 void DisplayField::paintEvent(QPaintEvent* event) {
   QLabel::paintEvent(event);
   QPainter painter(this);
+  painter.translate(0.5, 0.5);
   painter.setPen(FrameColour(palette(), kDisplayFrameShare));
-  painter.drawRect(rect().adjusted(0, 0, -1, -1));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(QRectF(rect().adjusted(0, 0, -1, -1)));
 }
 
 }  // namespace selbrin::ui

@@ -18,6 +18,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <vector>
 
 #include "form/values.h"
@@ -174,23 +175,47 @@ void Form1Window::FollowText(Ctl c) {
 
 // Lays the controls out at the table's geometry, all scaled by one factor: the
 // smallest (not below 1) at which every control shows its text whole in the
-// default font, so the form keeps its proportions on any font and screen.
+// default font, so the form keeps its proportions on any font and screen. On a
+// screen too small for that, a smaller font keeps the whole window on it.
 // Qt's pixels are device-independent: Qt applies the screen's device pixel
 // ratio on top of this scale.
 void Form1Window::Place() {
-  std::array<face::PixelSize, kControlCount> need{};
-  for (std::size_t i = 0; i < kControlCount; ++i) {
-    QSize size = NeededSize(static_cast<Ctl>(i), widgets_[i]);
-    need[i] = {size.width(), size.height()};
+  const QFont base = QApplication::font(this);
+  auto needs_at = [this, &base](double points) {
+    QFont font = base;
+    font.setPointSizeF(points);
+    setFont(font);
+    face::ControlNeeds need{};
+    for (std::size_t i = 0; i < kControlCount; ++i) {
+      QSize size = NeededSize(static_cast<Ctl>(i), widgets_[i]);
+      need[i] = {size.width(), size.height()};
+    }
+    return need;
+  };
+  face::FormFit fit{base.pointSizeF(), 1.0};
+  if (fit.points > 0) {
+    fit = face::FitForm(fit.points, ScreenRoom(), needs_at);
+    needs_at(fit.points);
   }
-  double scale = face::FormScale(need);
-  scale_ = scale;
+  // The default font is inherited, so that the window follows the desktop's.
+  if (fit.points == base.pointSizeF()) setFont(QFont());
+  scale_ = fit.scale;
   for (std::size_t i = 0; i < kControls.size(); ++i) {
-    face::PixelRect r = face::PlaceAt(kControls[i].geometry, scale);
+    face::PixelRect r = face::PlaceAt(kControls[i].geometry, scale_);
     widgets_[i]->setGeometry(r.left, r.top, r.width, r.height);
   }
-  face::PixelRect client = face::ClientAreaAt(scale);
+  face::PixelRect client = face::ClientAreaAt(scale_);
   setFixedSize(client.width, client.height);
+}
+
+// The largest scale at which the window, frame included, fits its screen's
+// available area; the frame is known once the window is shown.
+double Form1Window::ScreenRoom() const {
+  const QScreen* screen = this->screen();
+  if (screen == nullptr) return std::numeric_limits<double>::infinity();
+  QSize area = screen->availableGeometry().size();
+  QSize frame = frameGeometry().size() - geometry().size();
+  return face::ScaleForArea({area.width(), area.height()}, {frame.width(), frame.height()});
 }
 
 void Form1Window::ChainTabOrder() {
@@ -227,7 +252,9 @@ void Form1Window::CentreOnScreen() {
 
 void Form1Window::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (!event->spontaneous()) CentreOnScreen();
+  if (event->spontaneous()) return;
+  Place();  // now with the frame's size
+  CentreOnScreen();
 }
 
 }  // namespace selbrin::ui

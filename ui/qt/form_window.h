@@ -66,6 +66,7 @@ class Form1Window : public QWidget {
   void ConnectEditBox(Ctl c, EditBox* box);
   void FollowText(Ctl c);
   void Place();
+  double ScreenRoom() const;
   void ChainTabOrder();
   void UpdateOptionTabStop();
   void CentreOnScreen();

@@ -25,6 +25,8 @@ namespace {
 // Every value the program puts in a combo box has at most this many digits
 // (pulleys and powers up to 9999).
 constexpr int kComboDigits = 4;
+// The least text height a combo box makes room for, as the box itself does.
+constexpr int kComboMinTextHeight = 14;
 // A list opens this many items tall, enough for most of a power list.
 constexpr int kComboVisibleItems = 15;
 
@@ -118,8 +120,12 @@ QSize NeededSize(Ctl c, QWidget* w) {
     case Kind::Display: {
       auto* label = static_cast<QLabel*>(w);
       QFontMetrics fm(label->font());
-      int chrome = 2 * label->frameWidth() + 2 * label->margin() + std::max(label->indent(), 0);
-      return {fm.horizontalAdvance(label->text()) + chrome, fm.height() + 2 * label->frameWidth()};
+      QMargins m = label->contentsMargins();
+      int frame = 2 * label->frameWidth();
+      int chrome =
+          frame + m.left() + m.right() + 2 * label->margin() + std::max(label->indent(), 0);
+      return {fm.horizontalAdvance(label->text()) + chrome,
+              fm.height() + frame + m.top() + m.bottom()};
     }
     case Kind::TextBox: {
       // A box with a typing limit must show that many digits; others only need a line.
@@ -132,14 +138,15 @@ QSize NeededSize(Ctl c, QWidget* w) {
       QStyleOptionComboBox opt;
       opt.initFrom(combo);
       opt.editable = true;
-      int text =
-          QFontMetrics(combo->font()).horizontalAdvance(QString(kComboDigits, QLatin1Char('0')));
+      QFontMetrics fm(combo->font());
+      int text = fm.horizontalAdvance(QString(kComboDigits, QLatin1Char('0')));
       for (int i = 0; i < combo->count(); ++i) {
-        text = std::max(text, QFontMetrics(combo->font()).horizontalAdvance(combo->itemText(i)));
+        text = std::max(text, fm.horizontalAdvance(combo->itemText(i)));
       }
-      QSize contents(text + 2 * 2, combo->minimumSizeHint().height());
-      QSize need = combo->style()->sizeFromContents(QStyle::CT_ComboBox, &opt, contents, combo);
-      return {need.width(), combo->minimumSizeHint().height()};
+      // The box's own minimum size hint is kept from its first font, so its
+      // height is worked out here as the box works it out.
+      QSize contents(text + 2 * 2, std::max(fm.height(), kComboMinTextHeight) + 2);
+      return combo->style()->sizeFromContents(QStyle::CT_ComboBox, &opt, contents, combo);
     }
     case Kind::CheckBox:
     case Kind::OptionButton:

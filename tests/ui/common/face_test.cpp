@@ -79,6 +79,30 @@ TEST(GeometryTest, TheFormScalesToTheNeediestControl) {
   EXPECT_DOUBLE_EQ(FormScale(need), 2.0);
 }
 
+TEST(GeometryTest, TheClientAreaFitsTheScreenInsideItsFrame) {
+  EXPECT_DOUBLE_EQ(ScaleForArea({485, 346}, {10, 30}), 1.0);  // 475 x 316 at scale 1
+  const double scale = ScaleForArea({1280, 800}, {0, 0});
+  EXPECT_LE(ClientAreaAt(scale).height, 800);
+  EXPECT_GT(ClientAreaAt(scale + 0.01).height, 800);
+}
+
+// Label1 needs twice its width at 10 points, in proportion to the font.
+TEST(GeometryTest, ASmallScreenGetsASmallerFontNotBelowTheSmallest) {
+  auto need = [](double points) {
+    ControlNeeds n{};
+    n[static_cast<std::size_t>(Ctl::Label1)] = {static_cast<int>(146 * points / 10), 10};
+    return n;
+  };
+  struct Case {
+    double room, points, scale;
+  } const cases[] = {{3.0, 10, 2.0}, {1.6, 8, 1.6}, {1.0, 7, 1.4}};
+  for (const Case& c : cases) {
+    FormFit fit = FitForm(10, c.room, need);
+    EXPECT_DOUBLE_EQ(fit.points, c.points) << c.room;
+    EXPECT_NEAR(fit.scale, c.scale, 0.01) << c.room;
+  }
+}
+
 TEST(GeometryTest, TheFaultMessageStandsBesideTheForm) {
   const PixelRect area{0, 0, 1280, 800};
   EXPECT_EQ(PlaceBeside({400, 200, 480, 350}, area, 200, 100), (PixelRect{888, 200, 200, 100}));

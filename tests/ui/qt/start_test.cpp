@@ -119,10 +119,10 @@ class StartTest : public WindowTest {
     QCOMPARE(ClippedTexts(window, QStringLiteral("Combo")), QString());
   }
 
-  // State: a font so large that the form is bigger than the screen.
-  // Action: the window is shown.  Expected: its frame starts at the top-left
-  // corner of the available area, so the title bar can be reached.
-  void aFormLargerThanTheScreenKeepsItsTitleBarOnIt() {
+  // State: a desktop font so large that the form would be bigger than the
+  // screen.  Action: the window is shown.  Expected: it takes a smaller font,
+  // not below the smallest, and the whole window, title bar too, is on screen.
+  void aLargeDesktopFontStillFitsTheScreen() {
     const QFont normal = QApplication::font();
     QFont big = normal;
     big.setPointSize(normal.pointSize() * 3);
@@ -131,9 +131,9 @@ class StartTest : public WindowTest {
     Form1Window window(form);
     QVERIFY(ShownExposed(window));
     QApplication::setFont(normal);
-    QRect area = window.screen()->availableGeometry();
-    QVERIFY(window.frameGeometry().width() > area.width());
-    QCOMPARE(window.frameGeometry().topLeft(), area.topLeft());
+    QVERIFY(window.screen()->availableGeometry().contains(window.frameGeometry()));
+    QVERIFY(window.font().pointSizeF() < big.pointSizeF());
+    QVERIFY(window.font().pointSizeF() >= face::kSmallestFontPoints);
   }
 
   // State: an English desktop.  Action: Qt's own texts are loaded.
