@@ -26,7 +26,6 @@ export class ComboBox {
   }
 
   listen() {
-    this.input.addEventListener("input", () => this.edited());
     this.input.addEventListener("keydown", (e) => this.onKey(e));
     this.input.addEventListener("blur", () => this.close());
     // A press anywhere else closes the list, and goes on to what it was meant for.
@@ -67,8 +66,8 @@ export class ComboBox {
     this.setActive(this.actions.match());
   }
 
+  // Typing with the list open moves the highlight by the same rule as opening.
   edited() {
-    this.actions.edit();
     if (this.isOpen()) this.setActive(this.actions.match());
   }
 

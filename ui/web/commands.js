@@ -2,18 +2,21 @@
 // shortcuts. Their texts and keys, the results text and the sheet come from the
 // model; the page only puts the text on the clipboard and prints the sheet. On
 // a display field the menu also copies the field's value. Shift+F10 and the
-// menu key open it from the keyboard.
+// menu key open it from the keyboard; "Hakkında…" is last, and F1.
 import { element } from "./view.js";
+import { AboutDialog } from "./about.js";
 
 export class SheetCommands {
   constructor(model, frame) {
     this.model = model;
     this.frame = frame;
     this.commands = model.table.commands;
+    this.about = new AboutDialog(model);
     this.actions = {
       copyField: () => this.copy(this.field.textContent),
       copyResults: () => this.copy(this.model.resultsText()),
       printSheet: () => this.print(),
+      about: () => this.about.open(),
     };
     this.menu = this.buildMenu();
     this.sheet = element("div", { id: "sheet", className: "sheet" }); // shown only in print
@@ -31,7 +34,7 @@ export class SheetCommands {
     const menu = element("div", { id: "sheetMenu", className: "menu", hidden: true });
     menu.setAttribute("role", "menu");
     const copyField = { id: "copyField", caption: this.model.table.copyField, keys: "Ctrl+C" };
-    for (const d of [copyField, ...this.commands]) {
+    for (const d of [copyField, ...this.commands, this.model.table.about]) {
       const item = element("button", { id: d.id, type: "button", tabIndex: -1 });
       item.setAttribute("role", "menuitem");
       item.setAttribute("aria-keyshortcuts", d.keys.replace("Ctrl", "Control"));
@@ -97,6 +100,11 @@ export class SheetCommands {
   }
 
   onShortcut(e) {
+    if (e.key === "F1" && !e.ctrlKey && !e.altKey && !e.shiftKey && !e.metaKey) {
+      e.preventDefault();
+      this.run("about");
+      return;
+    }
     if ((e.key === "F10" && e.shiftKey) || e.key === "ContextMenu") {
       e.preventDefault();
       if (this.menu.hidden) this.openFromKeys();

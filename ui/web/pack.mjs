@@ -9,7 +9,7 @@ import { join } from "node:path";
 import { gzipSync, constants } from "node:zlib";
 
 const [source, moduleJs, iconSvg, out] = process.argv.slice(2);
-const modules = ["model.js", "combo.js", "view.js", "commands.js", "drive.js", "narrow.js", "main.js"];
+const modules = ["model.js", "combo.js", "edits.js", "view.js", "about.js", "commands.js", "drive.js", "narrow.js", "main.js"];
 
 const read = (file) => readFileSync(file, "utf8");
 // Inline script text must not end its own element.

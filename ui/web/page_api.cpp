@@ -9,10 +9,12 @@
 #include "form/values.h"
 #include "sheet/fields.h"
 #include "sheet/sheet.h"
+#include "ui/common/about.h"
 #include "ui/common/command_keys.h"
 #include "ui/common/fault_message.h"
 #include "ui/common/geometry.h"
 #include "ui/common/reading.h"
+#include "ui/common/user_edit.h"
 #include "ui/web/page_json.h"
 #include "ui/web/page_model.h"
 #include "ui/web/page_rules.h"
@@ -26,7 +28,6 @@ namespace web = selbrin::web;
 face::FaultMessage message;
 std::array<face::PixelSize, selbrin::kControlCount> needs{};
 double scale = 1.0;
-web::PageEdit last_edit;
 std::string out;  // what the last string function returned, until the next call
 
 using web::Model;
@@ -82,11 +83,19 @@ EMSCRIPTEN_KEEPALIVE void sb_click(int c) { message.ActionEnded(At(c), Model().C
 EMSCRIPTEN_KEEPALIVE void sb_select(int index) {
   message.ActionEnded(selbrin::Option(index), Model().Select(index));
 }
-// A typed edit. Returns where the cursor goes when the box shows the model's text.
-EMSCRIPTEN_KEEPALIVE int sb_edit(int c, const char* after) {
-  last_edit = web::FitPageEdit(Model(), At(c), after);
-  if (!last_edit.refused) message.ActionEnded(At(c), Model().Edit(At(c), last_edit.text));
-  return static_cast<int>(last_edit.cursor);
+// An edit as the user made it: the selection [start, end) of the box's text, in
+// UTF-16 units, replaced by `inserted`. Returns where the cursor goes when the box
+// shows the model's text. An insertion that kept nothing and took nothing away is
+// no action: it neither changes the form nor closes the fault message.
+EMSCRIPTEN_KEEPALIVE int sb_user_edit(int c, int start, int end, const char* inserted) {
+  const std::string before = Model().Text(At(c));
+  face::EditOutcome outcome = face::ApplyUserEdit(
+      before, {static_cast<std::size_t>(start), static_cast<std::size_t>(end), inserted},
+      selbrin::Def(At(c)).max_chars);
+  if (!outcome.refused || outcome.text != before) {
+    message.ActionEnded(At(c), Model().Edit(At(c), outcome.text));
+  }
+  return static_cast<int>(outcome.cursor);
 }
 
 EMSCRIPTEN_KEEPALIVE int sb_message_open() { return message.shown() ? 1 : 0; }
@@ -101,6 +110,9 @@ EMSCRIPTEN_KEEPALIVE int sb_command_for_keys(int shift, const char* letter) {
   if (letter[0] == '\0' || letter[1] != '\0') return -1;
   std::optional<face::SheetCommand> command = face::CommandForKeys(shift != 0, letter[0]);
   return command && face::OfferedWithBrowserPrint(*command) ? static_cast<int>(*command) : -1;
+}
+EMSCRIPTEN_KEEPALIVE const char* sb_about_text() {
+  return Return(face::AboutText(SELBRIN_VERSION_TEXT, face::FaceKind::Web));
 }
 EMSCRIPTEN_KEEPALIVE const char* sb_results_text() {
   return Return(selbrin::sheet::ResultsText(Model()));

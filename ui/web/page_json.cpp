@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdio>
 
+#include "ui/common/about.h"
 #include "ui/common/command_keys.h"
 #include "ui/common/fault_message.h"
 #include "ui/common/reading.h"
@@ -60,6 +61,14 @@ std::string CommandsJson() {
   return "[" + j + "]";
 }
 
+// "Hakkında…", last on the menu; its text comes from sb_about_text.
+std::string AboutJson() {
+  std::string j = "{" + Field("id", Quoted(face::kAboutName));
+  j += "," + Field("caption", Quoted(face::kAboutCaption));
+  j += "," + Field("title", Quoted(face::kAboutTitle));
+  return j + "," + Field("keys", Quoted(face::kAboutKey)) + "}";
+}
+
 // The form's caption as the page's title and the form's name, without the
 // blank the caption starts with.
 std::string_view FormName() {
@@ -99,6 +108,7 @@ std::string TableJson() {
   j += "," + Field("ended", Quoted(kEndedText));
   j += "," + Field("openList", Quoted(kOpenList));
   j += "," + Field("copyField", Quoted(face::kCopyCommand));
+  j += "," + Field("about", AboutJson());
   j += "," + Field("clientWidth", std::to_string(kFormClientArea.width));
   j += "," + Field("clientHeight", std::to_string(kFormClientArea.height));
   j += "," + Quoted("controls") + ":[";

@@ -2,6 +2,7 @@
 // user action goes to the model; afterwards every element is set from the
 // model's state, writing only what differs so the cursor stays where it is.
 import { ComboBox } from "./combo.js";
+import { deliverEdits } from "./edits.js";
 
 export const element = (tag, props = {}) => Object.assign(document.createElement(tag), props);
 
@@ -75,17 +76,20 @@ export class FormView {
 
   textBox(c, d) {
     const el = element("input", { id: d.id, type: "text", autocomplete: "off", spellcheck: false });
-    el.addEventListener("input", () => this.edit(c, el));
+    deliverEdits(el, () => this.model.text(c), (...edit) => this.edit(c, el, edit));
     return { el, box: el };
   }
 
   comboBox(c, d) {
     const combo = new ComboBox(d, this.table.openList, {
-      edit: () => this.edit(c, combo.input),
       pick: (i) => this.act(() => this.model.pick(c, i)),
       match: () => this.model.listMatch(c),
     });
     combo.setItems(this.items(c));
+    deliverEdits(combo.input, () => this.model.text(c), (...edit) => {
+      this.edit(c, combo.input, edit);
+      combo.edited();
+    });
     return { el: combo.input, box: combo.box, combo };
   }
 
@@ -158,13 +162,13 @@ export class FormView {
     this.client.style.height = px(table.clientHeight);
   }
 
-  edit(c, el) {
-    const cursor = this.model.edit(c, el.value);
+  // The selection [start, end) of `el` replaced by `inserted`, in the model; the
+  // box then shows the model's text with the cursor after what went in.
+  edit(c, el, [start, end, inserted]) {
+    const cursor = this.model.userEdit(c, start, end, inserted);
     const text = this.model.text(c);
-    if (el.value !== text) {
-      el.value = text;
-      el.setSelectionRange(cursor, cursor);
-    }
+    if (el.value !== text) el.value = text;
+    el.setSelectionRange(cursor, cursor);
     this.refresh();
   }
 

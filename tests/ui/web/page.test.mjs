@@ -134,7 +134,8 @@ test("the background's menu works by keys and prints the sheet instead of the fo
     // Expected: the page's commands with their shortcuts, the first focused.
     const items = await page.$$eval("#sheetMenu [role=menuitem]:not([hidden])", (all) => all.map((b) => [b.id, b.innerText]));
     assert.deepEqual(items, [["copyResults", "Sonuçları kopyala\nCtrl+Shift+C"], ["printSheet", "Yazdır…\nCtrl+P"],
-      ["openDrive", "Aç…\nCtrl+O"], ["saveDrive", "Kaydet\nCtrl+S"], ["copyLink", "Bağlantıyı kopyala\nCtrl+Shift+L"]]);
+      ["openDrive", "Aç…\nCtrl+O"], ["saveDrive", "Kaydet\nCtrl+S"], ["copyLink", "Bağlantıyı kopyala\nCtrl+Shift+L"],
+      ["about", "Hakkında…\nF1"]]);
     assert.equal(await page.evaluate(() => document.activeElement.id), "copyResults");
     // Action: Esc. Expected: the menu closed. Action: the menu again, ↓ and Enter.
     await page.keyboard.press("Escape");
@@ -204,4 +205,55 @@ test("a display field's menu copies its value, and Ctrl+C its selection", () =>
     // Expected: on the background, no "Kopyala".
     await page.click("#formTitle", { button: "right" });
     assert.equal(await page.$eval("#copyField", (item) => item.hidden), true);
+  }));
+
+test("a paste over a selection keeps the first characters of the pasted text that fit", () =>
+  withPage({ clipboard: true }, async (page) => {
+    // State: "4040" in Text2, all of it selected. Action: "123450" pasted with Ctrl+V.
+    await page.click("#Text2");
+    await page.keyboard.type("4040");
+    for (const [from, to, pasted, kept, cursor] of [[0, 4, "123450", "12345", 5], [1, 2, "\t9876", "1\t345", 2]]) {
+      await page.$eval("#Text2", (el, a, b) => el.setSelectionRange(a, b), from, to);
+      await page.evaluate((t) => navigator.clipboard.writeText(t), pasted);
+      await press(page, "Control", "KeyV");
+      // Expected: the pasted text cut where it went in, the cursor after what was kept.
+      assert.equal(await value(page, "Text2"), kept, pasted);
+      assert.equal(await page.evaluate(() => window.selbrin.model.text(9)), kept);
+      assert.equal(await page.$eval("#Text2", (el) => el.selectionStart), cursor);
+    }
+  }));
+
+test("Hakkında… and F1 show the program and every command of the menu, and give the focus back", () =>
+  withPage({}, async (page) => {
+    const dialog = () =>
+      page.evaluate(() => {
+        const box = document.getElementById("aboutDialog");
+        const lines = [...box.querySelectorAll("#aboutText p")].map((p) => p.textContent);
+        return { open: box.open, title: box.querySelector(".title").textContent, lines, focus: document.activeElement.id };
+      });
+    const focus = () => page.evaluate(() => document.activeElement.id);
+    // State: a fault message open, the focus in Text11. Action: "Hakkında…", last on the menu.
+    await page.click("#Text11");
+    await page.keyboard.type("1e999");
+    await page.click("#formTitle", { button: "right" });
+    const items = await page.$$eval("#sheetMenu [role=menuitem]:not([hidden])", (all) => all.map((b) => b.innerText.replace("\n", " ")));
+    assert.equal(items.at(-1), "Hakkında… F1");
+    await page.click("#about");
+    // Expected: the dialog with its Turkish title and the focus; the program and
+    // version first, and each command of the menu with its keys.
+    const shown = await dialog();
+    assert.deepEqual([shown.open, shown.title, shown.focus, shown.lines[0]], [true, "Selbrin Hakkında", "aboutOk", "Selbrin 1.00"]);
+    for (const item of items) assert.ok(shown.lines.includes(item), `${item} in ${shown.lines.join(" | ")}`);
+    // Action: Esc. Expected: the dialog closed, the focus back in Text11, the fault message still open.
+    await page.keyboard.press("Escape");
+    assert.equal((await dialog()).open, false);
+    assert.equal(await focus(), "Text11");
+    assert.equal(await messageShown(page), "Kayış Boyu: Taşma");
+    // State: the focus in Text5. Action: F1, then the dialog's button.
+    await page.click("#Text5");
+    await page.keyboard.press("F1");
+    assert.deepEqual([(await dialog()).open, await focus()], [true, "aboutOk"]);
+    await page.keyboard.press("Enter");
+    // Expected: closed, the focus back in Text5.
+    assert.deepEqual([(await dialog()).open, await focus()], [false, "Text5"]);
   }));

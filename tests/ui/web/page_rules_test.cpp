@@ -14,29 +14,11 @@ TEST(OptionGroup, BrowserArrowKeysAreTheFormsArrows) {
   EXPECT_EQ(ArrowOfKey("Enter"), std::nullopt);
 }
 
-TEST(PageEdit, Text2KeepsFiveCharactersAndPlacesTheCursorInUtf16Units) {
-  struct Row {
-    const char* before;
-    const char* after;
-    const char* text;
-    std::size_t cursor;
-    bool refused;
-  };
-  const Row rows[] = {
-      {"1234", "12345", "12345", 5, false},
-      {"12345", "123456", "12345", 5, true},  // the sixth keystroke is refused
-      {"12345", "126345", "12345", 2, true},  // also in the middle
-      {"", "9876543", "98765", 5, false},     // a paste is cut
-      {"", "𝟙𝟚𝟛𝟜𝟝𝟞", "𝟙𝟚𝟛𝟜𝟝", 10, false},     // five characters, ten units
-  };
-  for (const Row& row : rows) {
-    Form1 form;
-    form.Edit(Ctl::Text2, row.before);
-    PageEdit edit = FitPageEdit(form, Ctl::Text2, row.after);
-    EXPECT_EQ(edit.text, row.text) << row.after;
-    EXPECT_EQ(edit.cursor, row.cursor) << row.after;
-    EXPECT_EQ(edit.refused, row.refused) << row.after;
-  }
+TEST(OpenList, HighlightsOnlyTheItemEqualToTheText) {
+  const std::vector<std::string> items{"5.5", "7.5", "30"};
+  EXPECT_EQ(ItemEqualTo(items, "30"), 2);
+  EXPECT_EQ(ItemEqualTo(items, "4"), -1);  // no item the user did not choose
+  EXPECT_EQ(ItemEqualTo(items, "3"), -1);  // nor one that merely starts so
 }
 
 TEST(PageJson, QuotesTextsAndNamesOptionElementsWithAnUnderscore) {
