@@ -98,15 +98,16 @@ double ScaleForArea(PixelSize available, PixelSize frame) {
   return std::max(scale, 0.0);
 }
 
-FormFit FitForm(double points, double area_scale,
-                const std::function<ControlNeeds(double points)>& need) {
-  const double scale = FormScale(need(points));
-  if (scale <= area_scale) return {points, scale};
-  for (double p = points; p >= kSmallestFontPoints; p -= kFontStepPoints) {
-    if (FormScale(need(p), 0) <= area_scale) return {p, area_scale};
+FormFit FitForm(const FontSizes& sizes, double floor, double room,
+                const std::function<ControlNeeds(double size)>& need) {
+  const double least = std::min(floor, room);
+  FormFit fit{sizes.largest, 0};
+  for (double size = sizes.largest; size >= sizes.smallest; size -= sizes.step) {
+    fit = {size, FormScale(need(size), least)};
+    if (fit.scale <= room) return fit;
   }
-  const double smallest = std::min(points, kSmallestFontPoints);
-  return {smallest, FormScale(need(smallest), 0)};
+  if (fit.scale == 0) fit.scale = FormScale(need(fit.size), least);  // no size to try
+  return fit;
 }
 
 PixelRect CentreIn(const PixelRect& available, int width, int height) {

@@ -45,27 +45,34 @@ using ControlNeeds = std::array<PixelSize, kControlCount>;
 double FormScale(const ControlNeeds& need, double floor = 1.0);
 
 // The smallest font the form is drawn in on a screen too small for the default
-// one, and the steps by which the font gets smaller to reach it.
+// one, in points.
 inline constexpr double kSmallestFontPoints = 7.0;
-inline constexpr double kFontStepPoints = 0.5;
 
 // The largest scale at which the client area, inside a window frame that adds
 // `frame` pixels, fits in a screen area of `available` pixels.
 double ScaleForArea(PixelSize available, PixelSize frame);
 
+// The font sizes a face may draw the form in, in its own unit (points, pixels):
+// from the default down, by steps, to the smallest.
+struct FontSizes {
+  double largest = 0;
+  double smallest = 0;
+  double step = 1;
+};
+
 struct FormFit {
-  double points = 0;
+  double size = 0;
   double scale = 1;
 };
 
-// The form's font size and scale on a screen with room for `area_scale`:
-// `need(points)` is what every control needs in the face's font of that size.
-// At the default `points` the form takes FormScale while that fits; else the
-// largest smaller font, by steps and not below the smallest, whose needs fit,
-// drawn at the scale of the room. When not even the smallest font fits, the
-// smallest at the scale it needs (the window then starts at the screen's corner).
-FormFit FitForm(double points, double area_scale,
-                const std::function<ControlNeeds(double points)>& need);
+// The form's font size and scale on a screen with room for `room`:
+// `need(size)` is what every control needs in the face's font of that size.
+// The largest size whose form scale (not below `floor`, nor below `room` where
+// the room is smaller) fits the room, at that scale. When not even the smallest
+// fits, the smallest at the scale it needs (the window then starts at the
+// screen's corner).
+FormFit FitForm(const FontSizes& sizes, double floor, double room,
+                const std::function<ControlNeeds(double size)>& need);
 
 // Where a window of `frame` size goes in the screen's `available` area: centred
 // while it fits; a window larger than the area starts at the area's top-left

@@ -34,6 +34,12 @@
 #include "ui/qt/widgets.h"
 
 namespace selbrin::ui {
+namespace {
+
+// A font too large for the screen gets smaller by this many points at a time.
+constexpr double kFontStepPoints = 0.5;
+
+}  // namespace
 
 // Every widget exists, empty, before the model is shown in it once; only then
 // does the window listen to the model and the user.
@@ -193,12 +199,13 @@ void Form1Window::Place() {
     return need;
   };
   face::FormFit fit{base.pointSizeF(), 1.0};
-  if (fit.points > 0) {
-    fit = face::FitForm(fit.points, ScreenRoom(), needs_at);
-    needs_at(fit.points);
+  if (fit.size > 0) {
+    fit = face::FitForm({fit.size, face::kSmallestFontPoints, kFontStepPoints}, 1.0, ScreenRoom(),
+                        needs_at);
+    needs_at(fit.size);
   }
   // The default font is inherited, so that the window follows the desktop's.
-  if (fit.points == base.pointSizeF()) setFont(QFont());
+  if (fit.size == base.pointSizeF()) setFont(QFont());
   scale_ = fit.scale;
   for (std::size_t i = 0; i < kControls.size(); ++i) {
     face::PixelRect r = face::PlaceAt(kControls[i].geometry, scale_);

@@ -1,6 +1,7 @@
 #include "ui/win32/form_font.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "ui/common/geometry.h"
@@ -9,10 +10,9 @@
 namespace selbrin::win32 {
 namespace {
 
-// The smallest text the form is drawn in, in points, where the screen is too
-// small for the form at the dialog font.
-constexpr int kFloorPoints = 7;
-constexpr int kPointsPerInch = 72;
+constexpr double kPointsPerInch = 72;
+// A font too large for the screen gets smaller by a pixel at a time.
+constexpr double kFontStepPixels = 1;
 // Every value the program puts in a combo box has at most this many digits
 // (pulleys and powers up to 9999).
 constexpr std::wstring_view kComboDigits = L"0000";
@@ -74,18 +74,18 @@ face::PixelSize NeedOf(Ctl c, HWND w, HDC dc, int dpi) {
   return {};
 }
 
-// The form's scale in `font`: the shared form scale, not below the DPI's.
-double ScaleIn(const std::array<HWND, kControlCount>& controls, HFONT font, int dpi) {
+// What every control needs in `font`, which each is given.
+face::ControlNeeds NeedsIn(const std::array<HWND, kControlCount>& controls, HFONT font, int dpi) {
   HDC dc = GetDC(nullptr);
   HGDIOBJ old = SelectObject(dc, font);
-  std::array<face::PixelSize, kControlCount> need{};
+  face::ControlNeeds need{};
   for (std::size_t i = 0; i < kControlCount; ++i) {
     SendMessageW(controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     need[i] = NeedOf(static_cast<Ctl>(i), controls[i], dc, dpi);
   }
   SelectObject(dc, old);
   ReleaseDC(nullptr, dc);
-  return std::max(static_cast<double>(dpi) / USER_DEFAULT_SCREEN_DPI, face::FormScale(need));
+  return need;
 }
 
 // The largest scale at which the window's frame fits `room`.
@@ -134,25 +134,34 @@ std::wstring FittedValue(HDC dc, std::wstring_view value, int width) {
 }
 
 // The dialog font (DEFAULT_GUI_FONT), which the system gives at its own DPI,
-// at the window's DPI; one pixel lower at a time while the form at its scale
-// would not fit the work area.
+// at the window's DPI; one pixel lower at a time while the form at its scale,
+// not below the DPI's own, would not fit the work area.
 FormLook ChooseFormLook(const std::array<HWND, kControlCount>& controls, int dpi, SIZE room,
                         DWORD style, DWORD ex_style) {
   LOGFONTW lf{};
   if (GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf) == 0) return {};
-  int sign = lf.lfHeight < 0 ? -1 : 1;
-  int height = MulDiv(std::abs(lf.lfHeight), dpi, static_cast<int>(GetDpiForSystem()));
-  int floor = MulDiv(kFloorPoints, dpi, kPointsPerInch);
-  double largest = LargestScale(room, dpi, style, ex_style);
-  for (;; --height) {
-    lf.lfHeight = sign * height;
+  const LONG sign = lf.lfHeight < 0 ? -1 : 1;
+  auto font_of = [&lf, sign](double height) {
+    lf.lfHeight = sign * static_cast<LONG>(height);
     lf.lfWidth = 0;
-    HFONT font = CreateFontIndirectW(&lf);
-    if (font == nullptr) return {};
-    double scale = ScaleIn(controls, font, dpi);
-    if (scale <= largest || height <= floor) return {font, scale};
+    return CreateFontIndirectW(&lf);
+  };
+  auto needs_at = [&](double height) {
+    HFONT font = font_of(height);
+    face::ControlNeeds need = NeedsIn(controls, font, dpi);
     DeleteObject(font);
-  }
+    return need;
+  };
+  const face::FontSizes sizes{
+      static_cast<double>(MulDiv(std::abs(lf.lfHeight), dpi, static_cast<int>(GetDpiForSystem()))),
+      std::round(face::kSmallestFontPoints * dpi / kPointsPerInch), kFontStepPixels};
+  const double floor = static_cast<double>(dpi) / USER_DEFAULT_SCREEN_DPI;
+  face::FormFit fit =
+      face::FitForm(sizes, floor, LargestScale(room, dpi, style, ex_style), needs_at);
+  HFONT font = font_of(fit.size);
+  if (font == nullptr) return {};
+  NeedsIn(controls, font, dpi);  // every control in the chosen font
+  return {font, fit.scale};
 }
 
 }  // namespace selbrin::win32

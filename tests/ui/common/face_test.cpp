@@ -94,13 +94,19 @@ TEST(GeometryTest, ASmallScreenGetsASmallerFontNotBelowTheSmallest) {
     return n;
   };
   struct Case {
-    double room, points, scale;
-  } const cases[] = {{3.0, 10, 2.0}, {1.6, 8, 1.6}, {1.0, 7, 1.4}};
+    double room, size, scale;
+  } const cases[] = {
+      {3.0, 10, 2.0},   // room enough at the default size
+      {1.6, 8, 1.589},  // a smaller font, at the scale it needs
+      {1.0, 7, 1.397},  // not even the smallest fits: the smallest at its scale
+  };
   for (const Case& c : cases) {
-    FormFit fit = FitForm(10, c.room, need);
-    EXPECT_DOUBLE_EQ(fit.points, c.points) << c.room;
-    EXPECT_NEAR(fit.scale, c.scale, 0.01) << c.room;
+    FormFit fit = FitForm({10, kSmallestFontPoints, 0.5}, 1.0, c.room, need);
+    EXPECT_DOUBLE_EQ(fit.size, c.size) << c.room;
+    EXPECT_NEAR(fit.scale, c.scale, 0.001) << c.room;
   }
+  // A room below the floor lowers it: the form is drawn smaller than at scale 1.
+  EXPECT_NEAR(FitForm({10, 1, 1}, 2.5, 0.7, need).scale, 0.7, 0.01);
 }
 
 TEST(GeometryTest, TheFaultMessageStandsBesideTheForm) {
