@@ -33,17 +33,4 @@ std::string CutToChars(std::string_view text, int max_chars);
 // The number of characters of a UTF-8 text.
 int CountChars(std::string_view text);
 
-// One user edit of a box that takes at most `max_chars` characters: `before` was
-// turned into `after` by a keystroke, a paste or a drop. The characters it
-// inserts are cut to the room left, as the box's limit does it; `cursor` is the
-// byte offset just after what was kept. Empty when the edit adds characters and
-// none fits: the edit is refused. An edit that does not lengthen the text passes,
-// even when a program write left it over the limit.
-struct FittedEdit {
-  std::string text;
-  std::size_t cursor = 0;
-};
-std::optional<FittedEdit> FitUserEdit(std::string_view before, std::string_view after,
-                                      int max_chars);
-
 }  // namespace selbrin

@@ -225,42 +225,5 @@ TEST(DecodeChar, TakesOnlyWellFormedCharacters) {
   }
 }
 
-// One row per kind of edit of a five-character box.
-struct FitCase {
-  const char* name;
-  const char* before;
-  const char* after;
-  std::optional<std::string> text;  // empty: the edit is refused
-  std::size_t cursor;
-};
-
-class FitUserEditTest : public ::testing::TestWithParam<FitCase> {};
-
-TEST_P(FitUserEditTest, KeepsWhatFits) {
-  const FitCase& c = GetParam();
-  std::optional<FittedEdit> fitted = FitUserEdit(c.before, c.after, 5);
-  ASSERT_EQ(fitted.has_value(), c.text.has_value());
-  if (!fitted) return;
-  EXPECT_EQ(fitted->text, *c.text);
-  EXPECT_EQ(fitted->cursor, c.cursor);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, FitUserEditTest,
-    ::testing::Values(
-        FitCase{"KeyThatFits", "123", "1234", "1234", 4},
-        FitCase{"SixthKeyAtTheEnd", "12345", "123456", std::nullopt, 0},
-        FitCase{"SixthKeyInTheMiddle", "12345", "129345", std::nullopt, 0},
-        FitCase{"PasteCutToTheRoom", "123", "1abcd23", "1ab23", 3},
-        FitCase{"PasteOverASelection", "12345", "1abcdef5", "1abc5", 4},
-        FitCase{"TwoByteLettersCountOnce", "", "ğğğğğğğ", "ğğğğğ", 10},
-        FitCase{"FourByteCharacterIsNotSplit", "1234", "1234\U0001F600\U0001F600", "1234\U0001F600",
-                8},
-        FitCase{"SharedLeadByteIsNotSplit", "ğ", "ğğğğğğ", "ğğğğğ", 10},
-        FitCase{"DeletingFromAnOverlongProgramWrite", "1234567", "123457", "123457", 5},
-        FitCase{"AddingToAnOverlongProgramWrite", "1234567", "12345678", std::nullopt, 0},
-        FitCase{"RepeatedDigits", "1111", "111111", "11111", 5}),
-    [](const ::testing::TestParamInfo<FitCase>& row) { return std::string(row.param.name); });
-
 }  // namespace
 }  // namespace selbrin
