@@ -32,13 +32,14 @@ std::string AboutText(std::string_view version, FaceKind face) {
   text += kCommandsHeading;
   text += '\n';
   bool web = face == FaceKind::Web;
+  bool browser_print = face != FaceKind::Desktop;
   for (const DriveCommandDef& def : kDriveCommands) {
     if (web ? def.offered.web : def.offered.desktop) {
       AddCommand(text, def.caption, ShortcutText(def.keys));
     }
   }
   for (const SheetCommandDef& def : kSheetCommands) {
-    if (!web || OfferedWithBrowserPrint(def.command)) {
+    if (!browser_print || OfferedWithBrowserPrint(def.command)) {
       AddCommand(text, def.caption, ShortcutText(def.keys));
     }
   }

@@ -13,8 +13,10 @@ inline constexpr std::string_view kAboutCaption = "Hakkında…";
 inline constexpr std::string_view kAboutTitle = "Selbrin Hakkında";
 inline constexpr std::string_view kAboutKey = "F1";
 
-// Which commands a face lists: the desktop windows' or the web page's.
-enum class FaceKind { Desktop, Web };
+// Which commands a face lists: the desktop windows', a desktop window's that
+// prints through the browser (no "PDF olarak kaydet…", as the browser's print
+// dialog saves PDFs), or the web page's.
+enum class FaceKind { Desktop, DesktopBrowserPrint, Web };
 
 // The whole text: program and version, what it does, the licence, then one
 // line per command, "Sonuçları kopyala<TAB>Ctrl+Shift+C".

@@ -24,6 +24,10 @@ inline constexpr int kFirstDriveCommandId =
 
 std::optional<face::DriveCommand> DriveCommandOfId(int id);
 
+// "Hakkında…", past the drive's.
+inline constexpr int kAboutId =
+    kFirstDriveCommandId + static_cast<int>(face::kDriveCommands.size());
+
 // The desktop's drive commands with their shortcuts, then a separator.
 void AppendDriveCommands(HMENU menu);
 void AppendDriveShortcuts(std::vector<ACCEL>& keys);

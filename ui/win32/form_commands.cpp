@@ -7,6 +7,7 @@
 #include <shellapi.h>
 
 #include "sheet/fields.h"
+#include "ui/common/about.h"
 #include "ui/common/command_keys.h"
 #include "ui/common/reading.h"
 #include "ui/win32/form_font.h"
@@ -43,7 +44,58 @@ void FormWindow::OnContextMenu(LPARAM lp) {
     RunSheetCommand(*command);
   } else if (std::optional<face::DriveCommand> drive = DriveCommandOfId(chosen)) {
     drive_->Run(*drive);
+  } else if (chosen == kAboutId) {
+    ShowAbout();
   }
+}
+
+// The form's keys for its commands: F1 "Hakkında…", Shift+F10 and the Menu key
+// the background's menu at the focused control (a box would open its own),
+// Ctrl+C a selected result. True when the key was used up.
+bool FormWindow::OnCommandKey(const MSG& msg) {
+  bool shift = GetKeyState(VK_SHIFT) < 0;
+  bool ctrl = GetKeyState(VK_CONTROL) < 0;
+  if (msg.wParam == VK_F1 && !shift && !ctrl) {
+    ShowAbout();
+    return true;
+  }
+  if ((msg.wParam == VK_F10 && shift && !ctrl) || msg.wParam == VK_APPS) {
+    OnContextMenu(-1);
+    return true;
+  }
+  return msg.wParam == 'C' && ctrl && !shift && CopyDisplaySelection();
+}
+
+void FormWindow::ShowAbout() {
+  std::string text = face::AboutText(SELBRIN_VERSION_TEXT, face::FaceKind::DesktopBrowserPrint);
+  MessageBoxW(hwnd_, Widen(text).c_str(), Widen(face::kAboutTitle).c_str(),
+              MB_OK | MB_ICONINFORMATION);
+}
+
+// A click on a result selects its value, drawn highlighted, for Ctrl+C; a
+// result never takes the focus from the box the user is typing in.
+void FormWindow::SelectDisplay(Ctl c) {
+  Ctl before = selected_display_;
+  selected_display_ = form_.Text(c).empty() ? Ctl::None : c;
+  for (Ctl redraw : {before, c}) {
+    if (redraw != Ctl::None) InvalidateRect(control(redraw), nullptr, FALSE);
+  }
+}
+
+// Ctrl+C copies the focused box's own selection; with none there, the result
+// the user selected.
+bool FormWindow::CopyDisplaySelection() {
+  HWND focus = GetFocus();
+  wchar_t cls[16] = {};
+  if (focus != nullptr) GetClassNameW(focus, cls, 16);
+  DWORD start = 0, end = 0;
+  if (lstrcmpiW(cls, L"Edit") == 0) {
+    SendMessageW(focus, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+  }
+  if (start != end || selected_display_ == Ctl::None) return false;
+  PutOnClipboard(hwnd_, form_.Text(selected_display_));
+  return true;
 }
 
 void FormWindow::RunSheetCommand(face::SheetCommand command) {
@@ -83,8 +135,10 @@ void FormWindow::DrawDisplay(const DRAWITEMSTRUCT& item) {
   FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
   HGDIOBJ old =
       SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+  bool selected = *c == selected_display_;
+  SetBkMode(dc, selected ? OPAQUE : TRANSPARENT);
+  SetBkColor(dc, GetSysColor(COLOR_HIGHLIGHT));
+  SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
   std::wstring value = FittedValue(dc, Widen(form_.Text(*c)), r.right - r.left);
   DrawTextW(dc, value.c_str(), static_cast<int>(value.size()), &r,
             DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
@@ -95,7 +149,10 @@ void FormWindow::DrawDisplay(const DRAWITEMSTRUCT& item) {
 // value wider than the field is shown whole in the field's tip.
 void FormWindow::ShowDisplay(Ctl c) {
   HWND w = control(c);
-  WriteText(w, face::DisplayReading(c, form_.Text(c)));
+  std::string reading = face::DisplayReading(c, form_.Text(c));
+  // A new value ends the selection of the old one.
+  if (c == selected_display_ && Widen(reading) != WindowText(w)) selected_display_ = Ctl::None;
+  WriteText(w, reading);
   InvalidateRect(w, nullptr, FALSE);
   std::wstring value = Widen(form_.Text(c));
   RECT room{};

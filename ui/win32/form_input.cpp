@@ -147,39 +147,28 @@ void FormWindow::OnCommand(int id, int code) {
     case Kind::OptionButton:
       if (code == BN_CLICKED) Act(*c, [&] { return form_.Select(Def(*c).index); });
       break;
-    case Kind::Label:
     case Kind::Display:
+      if (code == STN_CLICKED) SelectDisplay(*c);
+      break;
+    case Kind::Label:
       break;
   }
 }
 
-// A keystroke, paste or cut changed a field. A box with a typing limit takes
-// only what fits, counted in characters as the model counts them.
+// The box changed its text by itself (its undo, its own menu): the whole new
+// text is the edit, which the model cuts to the box's limit. The caret stays
+// where it was, or at the end of a shorter text.
 void FormWindow::OnEdited(Ctl c) {
   HWND w = control(c);
+  HWND field = FindWindowExW(w, nullptr, L"Edit", nullptr);
+  if (field == nullptr) field = w;  // a text box is its own field
   std::string text = Narrow(WindowText(w));
-  int max_chars = Def(c).max_chars;
-  if (max_chars > 0) {
-    const std::string& before = form_.Text(c);
-    std::optional<FittedEdit> fitted = FitUserEdit(before, text, max_chars);
-    DWORD caret = 0;
-    SendMessageW(w, EM_GETSEL, reinterpret_cast<WPARAM>(&caret), 0);
-    if (!fitted) {
-      // Refused: the text as it was, the caret before the refused characters.
-      int excess = static_cast<int>(WindowText(w).size()) - Utf16Offset(before, before.size());
-      WriteText(w, before);
-      int at = std::max(0, static_cast<int>(caret) - excess);
-      SendMessageW(w, EM_SETSEL, static_cast<WPARAM>(at), at);
-      return;
-    }
-    if (fitted->text != text) {
-      WriteText(w, fitted->text);
-      int at = Utf16Offset(fitted->text, fitted->cursor);
-      SendMessageW(w, EM_SETSEL, static_cast<WPARAM>(at), at);
-      text = fitted->text;
-    }
-  }
+  DWORD caret = 0;
+  SendMessageW(field, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&caret));
   Act(c, [&] { return form_.Edit(c, text); });
+  if (hwnd_ == nullptr) return;
+  DWORD at = std::min(caret, static_cast<DWORD>(GetWindowTextLengthW(field)));
+  SendMessageW(field, EM_SETSEL, at, static_cast<LPARAM>(at));
 }
 
 // Opening the list highlights the first item the typed text begins and puts
@@ -255,6 +244,8 @@ bool FormWindow::PreTranslate(MSG& msg) {
   bool in_form = msg.hwnd == hwnd_ || IsChild(hwnd_, msg.hwnd) != FALSE;
   bool in_message = message != nullptr && (msg.hwnd == message || IsChild(message, msg.hwnd));
   if (in_form && TranslateAcceleratorW(hwnd_, shortcuts_, &msg) != FALSE) return true;
+  bool key = msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN;
+  if (key && in_form && !IsComboDropped(msg.hwnd) && OnCommandKey(msg)) return true;
   if (msg.message == WM_KEYDOWN && (in_form || in_message) && !IsComboDropped(msg.hwnd)) {
     if (msg.wParam == VK_ESCAPE && fault_.Escape()) return true;
     std::optional<Ctl> c = in_form ? ControlOf(GetFocus()) : std::nullopt;

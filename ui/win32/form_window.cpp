@@ -147,6 +147,8 @@ HWND FormWindow::CreateControl(Ctl c, HINSTANCE instance) {
       0, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(c))), instance, nullptr);
   // A display field's tip shows its whole value when the field cannot.
   if (!d.tooltip.empty() || d.kind == Kind::Display) AddTooltip(w, d.tooltip, instance);
+  if (d.kind == Kind::TextBox) HookEditBox(w);
+  if (d.kind == Kind::ComboBox) HookEditBox(FindWindowExW(w, nullptr, L"Edit", nullptr));
   return w;
 }
 

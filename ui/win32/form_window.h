@@ -6,13 +6,16 @@
 // the controls while a guard flag is up, so the notifications those writes cause
 // are never taken for user edits:
 //
-//   EN_CHANGE (text box), CBN_EDITCHANGE (combo field) ──► Form1::Edit
+//   WM_CHAR, WM_PASTE, WM_CUT, WM_CLEAR, Delete in a text box or combo field
+//     ──► face::ApplyUserEdit (selection and inserted text) ──► Form1::Edit
+//   EN_CHANGE, CBN_EDITCHANGE (what the box still edits itself) ──► Form1::Edit
 //   CBN_SELENDOK, or CBN_SELCHANGE with the list closed ──► Form1::Pick
 //   CBN_DROPDOWN ──► the list on the item equal to the typed text, or none
 //   BN_CLICKED (check box, command button) ──► Form1::Click
 //   BN_CLICKED or an arrow key (option button) ──► Form1::Select
 //   Form1 listener ──► ShowControl(c), guard up
-//   WM_CONTEXTMENU, Ctrl+Shift+C, Ctrl+P ──► reads the form, writes nothing
+//   WM_CONTEXTMENU, Shift+F10, the Menu key, Ctrl+Shift+C, Ctrl+P, F1, a click
+//     on a display field and Ctrl+C ──► reads the form, writes nothing
 //   Ctrl+O, Ctrl+S, Ctrl+Shift+S ──► the drive file (drive_commands.h)
 //
 // A display field's window text is what a screen reader reads (caption, value
@@ -89,6 +92,10 @@ class FormWindow {
 
   // Commands that only read the form, and the display fields (form_commands.cpp).
   void OnContextMenu(LPARAM lp);
+  bool OnCommandKey(const MSG& msg);
+  void ShowAbout();
+  void SelectDisplay(Ctl c);
+  bool CopyDisplaySelection();
   void OnDpiChanged(int dpi, const RECT& suggested);
   bool OnActivate(WORD state);
   void RunSheetCommand(face::SheetCommand command);
@@ -98,6 +105,12 @@ class FormWindow {
   // Input (form_input.cpp).
   void OnCommand(int id, int code);
   void OnEdited(Ctl c);
+  // Edits as the user made them (edit_input.cpp).
+  static LRESULT CALLBACK EditBoxProc(HWND box, UINT msg, WPARAM wp, LPARAM lp);
+  void HookEditBox(HWND box);
+  bool OnEditInput(HWND box, UINT msg, WPARAM wp, LPARAM lp);
+  bool OnEditChar(Ctl c, HWND box, wchar_t ch);
+  void DeliverEdit(Ctl c, HWND box, DWORD start, DWORD end, const std::wstring& inserted);
   void OnListOpening(Ctl c);
   void OnListOpened();
   void OnOptionArrow(Ctl focused, WPARAM key);
@@ -115,6 +128,9 @@ class FormWindow {
   bool writing_ = false;  // the binding is writing into a control
   HWND last_focus_ = nullptr;
   TypedText typed_;
+  wchar_t high_surrogate_ = 0;
+  Ctl selected_display_ =
+      Ctl::None;  // the result a click selected, for Ctrl+C  // the first half of a typed character
   HWND tooltips_ = nullptr;
   HACCEL shortcuts_ = nullptr;
   FaultMessage fault_;

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 
+#include "ui/common/about.h"
 #include "ui/common/command_keys.h"
 #include "ui/common/reading.h"
 #include "ui/win32/drive_commands.h"
@@ -40,6 +41,10 @@ HMENU CreateFormMenu() {
     std::wstring text = Widen(std::string(def.caption) + "\t" + face::ShortcutText(def.keys));
     AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(IdOf(def.command)), text.c_str());
   }
+  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+  std::wstring about =
+      Widen(std::string(face::kAboutCaption) + "\t" + std::string(face::kAboutKey));
+  AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(kAboutId), about.c_str());
   return menu;
 }
 

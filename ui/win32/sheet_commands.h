@@ -23,7 +23,7 @@ inline constexpr int kFirstSheetCommandId = kCopyValueId + 1;
 std::optional<face::SheetCommand> SheetCommandOfId(int id);
 
 // The form background's menu, each command with its shortcut: the drive
-// file's first, then the sheet's.
+// file's first, then the sheet's, last "Hakkında…".
 HMENU CreateFormMenu();
 // A display field's menu: "Kopyala", greyed when the field is empty.
 HMENU CreateDisplayMenu(bool has_value);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,30 @@ inline HWND Field(HWND control) {
 }
 
 inline std::string Shown(HWND w) { return Narrow(WindowText(w)); }
+
+// Puts `text` on the clipboard as a program the user copied from would.
+inline bool SetClipboardText(const std::wstring& text) {
+  if (OpenClipboard(nullptr) == FALSE) return false;
+  EmptyClipboard();
+  std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+  GlobalUnlock(memory);
+  bool put = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+  CloseClipboard();
+  return put;
+}
+
+inline std::string ClipboardText() {
+  std::wstring text;
+  if (OpenClipboard(nullptr) == FALSE) return "(no clipboard)";
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    text = static_cast<const wchar_t*>(GlobalLock(data));
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return Narrow(text);
+}
 
 // The first control whose window differs from the model, described.
 inline std::string MismatchWithModel(const FormWindow& window, const Form1& form) {
@@ -61,6 +86,18 @@ inline std::string MismatchWithModel(const FormWindow& window, const Form1& form
   return {};
 }
 
+// How many Down keys reach the item `id` of `menu` from its opening, where
+// no item is highlighted; separators are passed over.
+inline int DownsTo(HMENU menu, int id) {
+  int downs = 0;
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    if ((GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_SEPARATOR) != 0) continue;
+    ++downs;
+    if (static_cast<int>(GetMenuItemID(menu, i)) == id) break;
+  }
+  return downs;
+}
+
 // The process draws at the screen's DPI, as the program does by its manifest.
 inline bool DrawAtTheScreensDpi() {
   return SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2) != FALSE;
@@ -87,6 +124,17 @@ class WindowTest : public ::testing::Test {
       SendMessageW(edit, WM_CHAR, static_cast<WPARAM>(ch), 0);
       Pump();
     }
+  }
+
+  // Selects UTF-16 units [from, to) of the field (to -1: all) and pastes `text`
+  // over them from the clipboard.
+  void PasteOver(Ctl c, int from, int to, const std::wstring& text) {
+    HWND edit = Field(Control(c));
+    SetFocus(edit);
+    SendMessageW(edit, EM_SETSEL, static_cast<WPARAM>(from), to);
+    SetClipboardText(text);
+    SendMessageW(edit, WM_PASTE, 0, 0);
+    Pump();
   }
 
   // Opens the list, moves to `item` and takes it with Enter.

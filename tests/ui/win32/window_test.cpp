@@ -24,17 +24,6 @@
 namespace selbrin::win32 {
 namespace {
 
-std::string ClipboardText() {
-  std::wstring text;
-  if (OpenClipboard(nullptr) == FALSE) return "(no clipboard)";
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    text = static_cast<const wchar_t*>(GlobalLock(data));
-    GlobalUnlock(data);
-  }
-  CloseClipboard();
-  return Narrow(text);
-}
-
 std::string MenuText(HMENU menu, int position) {
   wchar_t text[64] = {};
   GetMenuStringW(menu, static_cast<UINT>(position), text, 64, MF_BYPOSITION);
@@ -213,16 +202,18 @@ TEST_F(WindowTest, CopyCommandsPutTheFormOnTheClipboard) {
 
 // State: a new window.  Action: none.  Expected: the background's menu has the
 // three drive file commands, a separator and the two sheet commands with their
-// shortcuts, and no PDF command.
+// shortcuts, no PDF command, and last, after a separator, "Hakkında…".
 TEST_F(WindowTest, TheBackgroundMenuListsTheDriveAndSheetCommands) {
   HMENU menu = CreateFormMenu();
-  EXPECT_EQ(GetMenuItemCount(menu), 6);
+  EXPECT_EQ(GetMenuItemCount(menu), 8);
   EXPECT_EQ(MenuText(menu, 0), "Aç…\tCtrl+O");
   EXPECT_EQ(MenuText(menu, 1), "Kaydet\tCtrl+S");
   EXPECT_EQ(MenuText(menu, 2), "Farklı kaydet…\tCtrl+Shift+S");
   EXPECT_EQ(GetMenuState(menu, 3, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
   EXPECT_EQ(MenuText(menu, 4), "Sonuçları kopyala\tCtrl+Shift+C");
   EXPECT_EQ(MenuText(menu, 5), "Yazdır…\tCtrl+P");
+  EXPECT_EQ(GetMenuState(menu, 6, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
+  EXPECT_EQ(MenuText(menu, 7), "Hakkında…\tF1");
   DestroyMenu(menu);
 }
 
