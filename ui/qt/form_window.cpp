@@ -25,6 +25,7 @@
 #include "ui/common/about.h"
 #include "ui/common/geometry.h"
 #include "ui/common/keyboard.h"
+#include "ui/common/lists.h"
 #include "ui/qt/application.h"
 #include "ui/qt/display_field.h"
 #include "ui/qt/edit_box.h"
@@ -165,7 +166,7 @@ void Form1Window::ConnectCombo(Ctl c) {
 void Form1Window::FollowText(Ctl c) {
   auto* combo = qobject_cast<QComboBox*>(widget(c));
   if (combo == nullptr) return;
-  int item = combo->findText(combo->currentText(), Qt::MatchExactly);
+  int item = face::ItemEqualTo(form_.Items(c), combo->currentText().toStdString());
   const QSignalBlocker blocker(combo);
   if (combo->currentIndex() != item) {
     QLineEdit* field = combo->lineEdit();

@@ -15,6 +15,7 @@
 #include <mutex>
 #include <optional>
 
+#include "ui/common/lists.h"
 #include "ui/common/reading.h"
 #include "ui/qt/display_field.h"
 #include "ui/qt/edit_box.h"
@@ -27,8 +28,6 @@ namespace {
 constexpr int kComboDigits = 4;
 // The least text height a combo box makes room for, as the box itself does.
 constexpr int kComboMinTextHeight = 14;
-// A list opens this many items tall, enough for most of a power list.
-constexpr int kComboVisibleItems = 15;
 
 // The room a single-line edit field needs to show `text` whole: the text, the
 // field's inner margins and the style's frame.
@@ -74,7 +73,7 @@ QComboBox* NewCombo(QWidget* parent) {
   // would shrink it a moment after start and cut a four-digit value.
   combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   combo->setMinimumContentsLength(kComboDigits);
-  combo->setMaxVisibleItems(kComboVisibleItems);
+  combo->setMaxVisibleItems(face::kListVisibleItems);
   return combo;
 }
 

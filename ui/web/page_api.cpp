@@ -13,6 +13,7 @@
 #include "ui/common/command_keys.h"
 #include "ui/common/fault_message.h"
 #include "ui/common/geometry.h"
+#include "ui/common/lists.h"
 #include "ui/common/reading.h"
 #include "ui/common/user_edit.h"
 #include "ui/web/page_json.h"
@@ -61,7 +62,7 @@ EMSCRIPTEN_KEEPALIVE const char* sb_item(int c, int i) {
 }
 // The item an open list highlights: the one equal to the box's text; -1 for none.
 EMSCRIPTEN_KEEPALIVE int sb_list_match(int c) {
-  return web::ItemEqualTo(Model().Items(At(c)), Model().Text(At(c)));
+  return face::ItemEqualTo(Model().Items(At(c)), Model().Text(At(c)));
 }
 EMSCRIPTEN_KEEPALIVE const char* sb_reading(int c) {
   return Return(face::DisplayReading(At(c), Model().Caption(At(c))));

@@ -7,6 +7,7 @@
 #include "ui/common/about.h"
 #include "ui/common/command_keys.h"
 #include "ui/common/fault_message.h"
+#include "ui/common/lists.h"
 #include "ui/common/reading.h"
 #include "ui/common/reading_order.h"
 #include "ui/web/page_column.h"
@@ -107,6 +108,7 @@ std::string TableJson() {
   j += "," + Field("button", Quoted(face::kFaultButton));
   j += "," + Field("ended", Quoted(kEndedText));
   j += "," + Field("openList", Quoted(kOpenList));
+  j += "," + Field("listItems", std::to_string(face::kListVisibleItems));
   j += "," + Field("copyField", Quoted(face::kCopyCommand));
   j += "," + Field("about", AboutJson());
   j += "," + Field("clientWidth", std::to_string(kFormClientArea.width));

@@ -1,7 +1,6 @@
 // What only the web page decides, beyond the rules every face shares
-// (ui/common): its own texts, the arrow keys by the browser's key names and the
-// item an open list highlights. The page only draws what these say and delivers
-// the user's actions.
+// (ui/common): its own texts and the arrow keys by the browser's key names. The
+// page only draws what these say and delivers the user's actions.
 #pragma once
 
 #include <array>
@@ -9,7 +8,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "form/form1.h"
 #include "ui/common/commands.h"
@@ -23,9 +21,5 @@ inline constexpr std::string_view kOpenList = "Listeyi aç";
 
 // The arrow of a browser key name ("ArrowLeft"); nothing for other keys.
 std::optional<face::Arrow> ArrowOfKey(std::string_view key);
-
-// The item of a list equal to `text`, which the open list highlights; -1 when
-// none is, so that Enter picks nothing the user did not choose.
-int ItemEqualTo(const std::vector<std::string>& items, std::string_view text);
 
 }  // namespace selbrin::web

@@ -158,6 +158,8 @@ export class FormView {
         height: size(d.top, d.height),
       });
     });
+    // An open list's height, in items, as every face opens it.
+    this.client.style.setProperty("--list-items", table.listItems);
     this.client.style.width = px(table.clientWidth);
     this.client.style.height = px(table.clientHeight);
   }

@@ -5,6 +5,7 @@
 #include "form/values.h"
 #include "ui/common/geometry.h"
 #include "ui/common/keyboard.h"
+#include "ui/common/lists.h"
 #include "ui/win32/control_ids.h"
 #include "ui/win32/form_font.h"
 #include "ui/win32/sheet_commands.h"
@@ -17,8 +18,10 @@ constexpr wchar_t kClassName[] = L"SelbrinForm1";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 constexpr int kAppIcon = 1;  // the icon of the version record's script
-// Room for the open list of a combo box below its field: fifteen items.
-constexpr int kComboListTwips = 15 * 195;
+// Room for the open list of a combo box below its field, of items of the
+// dialog font's height.
+constexpr int kListItemTwips = 195;
+constexpr int kComboListTwips = face::kListVisibleItems * kListItemTwips;
 
 struct ChildClass {
   const wchar_t* name;

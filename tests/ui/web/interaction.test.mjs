@@ -69,6 +69,19 @@ test("Enter in an open list picks only the item the user chose", () =>
     assert.equal(await modelText(page, "Combo1"), "307");
   }));
 
+test("an open list shows fifteen items, as the desktop windows' lists do", () =>
+  withPage({}, async (page) => {
+    // State: Combo2, whose list is longer. Action: its ▾ pressed.
+    await page.click("#Combo2 + button");
+    // Expected: fifteen whole items in view, and the rest a scroll away.
+    const { shown, count } = await page.$eval("#Combo2_list", (ul) => ({
+      shown: ul.clientHeight / ul.firstElementChild.getBoundingClientRect().height,
+      count: ul.children.length,
+    }));
+    assert.ok(count > 15, `${count} items`);
+    assert.ok(Math.abs(shown - 15) < 0.1, `${shown} items shown`);
+  }));
+
 test("the fault message is in view at 200 % zoom and leaves the focus in the field", () =>
   withPage({ viewport: { width: 450, height: 350 } }, async (page) => {
     // State: a window half as wide and high, as 200 % zoom makes it. Action: a fault in Text11.

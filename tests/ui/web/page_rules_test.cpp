@@ -14,13 +14,6 @@ TEST(OptionGroup, BrowserArrowKeysAreTheFormsArrows) {
   EXPECT_EQ(ArrowOfKey("Enter"), std::nullopt);
 }
 
-TEST(OpenList, HighlightsOnlyTheItemEqualToTheText) {
-  const std::vector<std::string> items{"5.5", "7.5", "30"};
-  EXPECT_EQ(ItemEqualTo(items, "30"), 2);
-  EXPECT_EQ(ItemEqualTo(items, "4"), -1);  // no item the user did not choose
-  EXPECT_EQ(ItemEqualTo(items, "3"), -1);  // nor one that merely starts so
-}
-
 TEST(PageJson, QuotesTextsAndNamesOptionElementsWithAnUnderscore) {
   EXPECT_EQ(Quoted("a\"b\\\n"), "\"a\\\"b\\\\\\u000a\"");
   EXPECT_EQ(ElementId(static_cast<std::size_t>(Ctl::Option1_6)), "Option1_6");
