@@ -1,5 +1,18 @@
 # The WebAssembly build (preset "web", Emscripten): the same model compiled for
 # the browser page, and for node, which runs the tests and the scenario runner.
+
+# Sets VAR to what runs the tool TARGET: the program itself, or in the web build
+# a launcher that starts it under node.
+function(selbrin_tool_command TARGET VAR)
+  if(NOT EMSCRIPTEN)
+    set(${VAR} $<TARGET_FILE:${TARGET}> PARENT_SCOPE)
+    return()
+  endif()
+  selbrin_node_program(${TARGET})
+  selbrin_node_launcher(${TARGET} ${CMAKE_BINARY_DIR}/bin/${TARGET}-node)
+  set(${VAR} ${CMAKE_BINARY_DIR}/bin/${TARGET}-node PARENT_SCOPE)
+endfunction()
+
 if(NOT EMSCRIPTEN)
   return()
 endif()
