@@ -46,7 +46,10 @@ void Tension(AfterSizing& a, const Readings& r, const Form1& form) {
     a.tension_why_not = "kayış sayısı 1 ya da daha büyük bir tam sayı değil";
     return;
   }
-  if (!r.speed || *r.speed <= 0 || !r.wrap || !(*a.arc_factor > 0)) {
+  // The product must be positive too: a denormal speed times the arc factor
+  // can round to zero.
+  if (!r.speed || *r.speed <= 0 || !r.wrap || !(*a.arc_factor > 0) ||
+      !(*a.arc_factor * *r.belts * *r.speed > 0)) {
     a.tension_why_not = "kayış hızı, sarım açısı ya da açı faktörü yok";
     return;
   }

@@ -43,8 +43,9 @@ void FindStale(const Form1& form, Readings& r) {
   }
   if (!r.motor_diameter || !r.screw_diameter || *r.screw_diameter <= 0) return;
   double d1 = *r.motor_diameter, d2 = *r.screw_diameter;
-  // How far d1/d2 may move when each pulley is a millimetre off.
-  double spread = kPulleyRounding * (1 / d2 + d1 / (d2 * d2));
+  // How far d1/d2 may move when each pulley is a millimetre off; written so
+  // that a vanishing d2 overflows to infinity instead of dividing by zero.
+  double spread = kPulleyRounding * (1 + d1 / d2) / d2;
   double ratio_rounding = RoundingOf(form, Ctl::Label36);
   if (r.ratio && Differs(*r.ratio, d1 / d2, ratio_rounding + spread))
     r.stale.emplace_back(BareCaption(Ctl::Label3));
