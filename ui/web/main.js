@@ -17,9 +17,12 @@ createSelbrin({ instantiateWasm }).then((module) => {
   const drive = wrapDrive(module, wrapModel(module));
   addDriveCommands(drive);
   const view = new FormView(drive.model, document.getElementById("page"));
+  const narrow = new NarrowLayout(view);
   const commands = new SheetCommands(view.model, view.frame);
   const link = new DriveLink(drive, view, commands);
-  new NarrowLayout(view);
+  // Every element written before anything is read back: the page lays out once more.
+  view.refresh();
+  narrow.fit();
   // Esc anywhere in the form closes the fault message.
   document.addEventListener("keydown", (e) => {
     if (e.key === "Escape") view.escape();

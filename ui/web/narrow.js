@@ -11,14 +11,13 @@ const pageMargin = 32; // the body's padding on both sides (page.css), CSS px
 export class NarrowLayout {
   constructor(view) {
     this.view = view;
-    // Read from the style alone: the page lays out once, after this.
+    // Read from the style alone: the page lays out after the form is filled in (fit).
     const style = getComputedStyle(view.frame);
     this.text = parseFloat(style.fontSize);
     this.edges = parseFloat(style.borderLeftWidth) + parseFloat(style.borderRightWidth);
     this.placeInColumn();
     this.forTouch();
     addEventListener("resize", () => this.fit());
-    this.fit();
   }
 
   // Each element's row and slot in the column, and a rule before each group.

@@ -13,7 +13,6 @@ export class FormView {
     this.parts = []; // per control: { el (what the user acts on), box (what is placed) }
     this.build(root);
     this.place();
-    this.refresh();
   }
 
   build(root) {
@@ -195,10 +194,14 @@ export class FormView {
     return closed;
   }
 
-  // A value cut by its box shows whole in the box's tooltip.
-  showDisplay(p, d, text, reading) {
+  showDisplay(p, text, reading) {
     if (p.value.textContent !== text) p.value.textContent = text;
     p.el.setAttribute("aria-label", reading);
+  }
+
+  // A value cut by its box shows whole in the box's tooltip. Called after every
+  // field is written, so that the page lays out once for all of them.
+  tipDisplay(p, d, text) {
     const cut = p.value.scrollWidth > p.value.clientWidth;
     const tip = cut ? text : d.tooltip;
     if (tip) p.el.title = tip;
@@ -222,13 +225,15 @@ export class FormView {
   refresh() {
     const m = this.model;
     const stop = m.optionStop();
+    const shown = [];
     this.parts.forEach((p, c) => {
       const d = this.table.controls[c];
       const text = m.text(c);
       if (d.kind === "label") {
         if (p.el.textContent !== text) p.el.textContent = text;
       } else if (d.kind === "display") {
-        this.showDisplay(p, d, text, m.reading(c));
+        this.showDisplay(p, text, m.reading(c));
+        shown.push([p, d, text]);
       } else if (d.kind === "text" || d.kind === "combo") {
         if (p.el.value !== text) p.el.value = text;
         if (p.combo && p.combo.list.children.length !== m.itemCount(c)) p.combo.setItems(this.items(c));
@@ -239,6 +244,7 @@ export class FormView {
       if (m.ended()) p.el.disabled = true;
       if (m.ended() && p.combo) p.combo.button.disabled = true;
     });
+    for (const [p, d, text] of shown) this.tipDisplay(p, d, text);
     this.showMessage();
     this.endedNote.hidden = m.ended() !== 1;
     document.body.classList.toggle("ended", m.ended() === 1);
