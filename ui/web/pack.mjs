@@ -53,12 +53,13 @@ const form = await drawnForm();
 
 // gzip without a name or a time in its header: the same module packs to the same page.
 const wasm = gzipSync(readFileSync(moduleJs.replace(/\.js$/, ".wasm")), { level: constants.Z_BEST_COMPRESSION });
-const loader = read(join(source, "wasm.js")).replace("@WASM@", () => wasm.toString("base64"));
+const wasmBlock = `<script type="application/octet-stream" id="wasmModule">${wasm.toString("base64")}</script>`;
+const loader = read(join(source, "wasm.js"));
 const script = modules.map((m) => unmodule(read(join(source, m)))).join("\n");
 const icon = `data:image/svg+xml,${encodeURIComponent(read(iconSvg).replace(/<\?xml[^>]*>\s*/, ""))}`;
 const html = asciiHtml(read(join(source, "page.html")))
   .replace('<link rel="icon" href="icon.svg">', () => `<link rel="icon" href="${icon}">`)
-  .replace('<script src="wasm.js"></script>', () => `<script>\n${asciiJs(loader)}</script>`)
+  .replace('<script src="wasm.js"></script>', () => `${wasmBlock}\n<script>\n${asciiJs(loader)}</script>`)
   .replace(/<link rel="stylesheet" href="([a-z]+\.css)">/g, (_, css) => `<style>\n${asciiCss(read(join(source, css)))}</style>`)
   .replace('<script src="selbrin-web.js"></script>', () => `<script>${safe(asciiJs(read(moduleJs)))}</script>`)
   .replace('<main id="page"></main>', () => `<main id="page">${asciiHtml(form.markup)}</main>`)
