@@ -16,7 +16,9 @@ const withAttributes = (el, attributes) => {
 export function drawForm(table, items, root) {
   const frame = withAttributes(element("section", { className: "frame" }), { "aria-label": table.name });
   const title = element("div", { id: "formTitle", className: "title", textContent: table.title });
-  const client = element("div", { id: "client", className: "client" });
+  // Drawn as the view measures it, so that a frame the browser draws before the
+  // script runs lays out what the script reads first.
+  const client = element("div", { id: "client", className: "client measuring" });
   frame.append(title, client);
   const form = { table, client, parts: [], group: null };
   for (const c of table.order) form.parts[c] = drawControl(form, c, items);

@@ -12,10 +12,6 @@ const pageMargin = 32; // the body's padding on both sides (page.css), CSS px
 export class NarrowLayout {
   constructor(view) {
     this.view = view;
-    // Read from the style alone: the page lays out after the form is filled in (fit).
-    const style = getComputedStyle(view.frame);
-    this.text = parseFloat(style.fontSize);
-    this.edges = parseFloat(style.borderLeftWidth) + parseFloat(style.borderRightWidth);
     this.forTouch();
     addEventListener("resize", () => this.fit());
   }
@@ -35,6 +31,12 @@ export class NarrowLayout {
   // readable, else the column.
   fit() {
     const { frame, client } = this.view;
+    // Read once, where the page is laid out already.
+    if (this.text === undefined) {
+      const style = getComputedStyle(frame);
+      this.text = parseFloat(style.fontSize);
+      this.edges = parseFloat(style.borderLeftWidth) + parseFloat(style.borderRightWidth);
+    }
     const natural = parseFloat(client.style.width) + this.edges;
     const scale = Math.min(1, (document.documentElement.clientWidth - pageMargin) / natural);
     const column = scale * this.text < readableText;

@@ -81,10 +81,10 @@ export class FormView {
   }
 
   // The form at the scale that fits the page's font: each control tells the
-  // model what it needs, the model gives back the edges in pixels.
+  // model what it needs, the model gives back the edges in pixels. The form is
+  // drawn measuring (draw.js).
   place() {
     const { model, table } = this;
-    this.client.classList.add("measuring");
     this.parts.forEach((p, c) => model.need(c, p.box.offsetWidth, p.box.offsetHeight));
     this.client.classList.remove("measuring");
     model.layout();
