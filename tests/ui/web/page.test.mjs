@@ -8,6 +8,7 @@ import { mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join, resolve } from "node:path";
 import { messageShown, openPage, pagePath, playRandomUser, value, withPage } from "./browser.mjs";
+import { markupDocument } from "../../../ui/web/markup.mjs";
 
 const screenshot = resolve(process.env.SELBRIN_SCREENSHOT ?? "build-web/screenshot.png");
 
@@ -288,4 +289,20 @@ test("the form the packer drew into the page is the one the page draws without i
   } finally {
     rmSync(dir, { recursive: true, force: true });
   }
+});
+
+test("the packer writes each element as the drawing code set it, with its text and values escaped", () => {
+  const make = (tag, props) => Object.assign(markupDocument.createElement(tag), props);
+  const cases = [
+    [make("label", { id: "L", htmlFor: "T", textContent: "a < b & c" }), '<label id="L" for="T">a &lt; b &amp; c</label>'],
+    [make("input", { type: "text", spellcheck: false, tabIndex: -1, hidden: true }), '<input type="text" spellcheck="false" tabindex="-1" hidden>'],
+    [make("p", { hidden: false, title: 'say "x" & y' }), '<p title="say &quot;x&quot; &amp; y"></p>'],
+  ];
+  const box = make("div", { className: "combo" });
+  box.classList.add("control", "combo");
+  box.style.gridRow = "3";
+  box.dataset.slot = "field";
+  box.append(make("span", { textContent: "1" }), "2");
+  cases.push([box, '<div class="combo control" style="grid-row: 3;" data-slot="field"><span>1</span>2</div>']);
+  for (const [el, html] of cases) assert.equal(el.outerHTML, html);
 });
