@@ -138,6 +138,31 @@ TEST(KeyboardTest, ArrowsMoveThroughTheOptionGroupAndWrapAround) {
   EXPECT_EQ(OptionTabStop(5), 5);
 }
 
+TEST(KeyboardTest, EnterClicksOnlyButtonsAndTheWheelSkipsClosedLists) {
+  struct Row {
+    FormKey key;
+    Kind focused;
+    bool list_open;
+    KeyAnswer answer;
+  };
+  const Row rows[] = {
+      {FormKey::Enter, Kind::CommandButton, false, KeyAnswer::Click},
+      {FormKey::Enter, Kind::ComboBox, false, KeyAnswer::Nothing},
+      {FormKey::Enter, Kind::TextBox, false, KeyAnswer::Nothing},
+      {FormKey::Enter, Kind::ComboBox, true, KeyAnswer::Control},
+      {FormKey::Arrow, Kind::OptionButton, false, KeyAnswer::MoveOption},
+      {FormKey::Arrow, Kind::TextBox, false, KeyAnswer::Control},
+      {FormKey::Other, Kind::CommandButton, false, KeyAnswer::Control},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(AnswerToKey(row.key, row.focused, row.list_open), row.answer)
+        << static_cast<int>(row.key) << " " << static_cast<int>(row.focused);
+  }
+  EXPECT_FALSE(WheelReaches(Kind::ComboBox, false));
+  EXPECT_TRUE(WheelReaches(Kind::ComboBox, true));
+  EXPECT_TRUE(WheelReaches(Kind::TextBox, false));
+}
+
 TEST(KeyboardTest, TabFollowsTheTabIndexThroughEveryInput) {
   std::vector<Ctl> order = TabOrder();
   ASSERT_EQ(order.size(), 23u);  // 3 check boxes, 3 combos, 7 text boxes, 8 options, 2 buttons

@@ -63,9 +63,8 @@ TEST(UserEditTest, BackspaceAndDeleteTakeTheSelectionOrOneCharacter) {
     Span span;
   };
   const Row rows[] = {
-      {1, 3, false, {1, 3}}, {3, 1, true, {1, 3}},   {1, 1, true, {1, 3}},
-      {3, 3, false, {1, 3}}, {0, 0, false, {0, 0}}, {4, 4, true, {4, 4}},
-      {4, 4, false, {3, 4}}, {9, 9, false, {3, 4}},
+      {1, 3, false, {1, 3}}, {3, 1, true, {1, 3}}, {1, 1, true, {1, 3}},  {3, 3, false, {1, 3}},
+      {0, 0, false, {0, 0}}, {4, 4, true, {4, 4}}, {4, 4, false, {3, 4}}, {9, 9, false, {3, 4}},
   };
   for (const Row& row : rows) {
     Span span = DeletedSpan(text, row.start, row.end, row.forward);

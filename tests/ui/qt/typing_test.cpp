@@ -127,11 +127,26 @@ class TypingTest : public WindowTest {
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("Ctrl+V") << "4040" << "123450" << "keys" << "12345";
-    QTest::newRow("Shift+Insert") << "4040" << "123450" << "insert" << "12345";
-    QTest::newRow("the menu") << "4040" << "123450" << "menu" << "12345";
-    QTest::newRow("a tab at the end of both") << "7\t" << "123456\t" << "keys" << "12345";
-    QTest::newRow("lines: the first") << "4040" << "123\r\n45" << "keys" << "123";
+    QTest::newRow("Ctrl+V") << "4040"
+                            << "123450"
+                            << "keys"
+                            << "12345";
+    QTest::newRow("Shift+Insert") << "4040"
+                                  << "123450"
+                                  << "insert"
+                                  << "12345";
+    QTest::newRow("the menu") << "4040"
+                              << "123450"
+                              << "menu"
+                              << "12345";
+    QTest::newRow("a tab at the end of both") << "7\t"
+                                              << "123456\t"
+                                              << "keys"
+                                              << "12345";
+    QTest::newRow("lines: the first") << "4040"
+                                      << "123\r\n45"
+                                      << "keys"
+                                      << "123";
   }
 
   void aPasteOverAllKeepsThePastedTextsStart() {
