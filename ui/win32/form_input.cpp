@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "ui/common/keyboard.h"
+#include "ui/win32/colours.h"
 #include "ui/win32/control_ids.h"
 #include "ui/win32/form_window.h"
 #include "ui/win32/sheet_commands.h"
@@ -210,9 +211,10 @@ void FormWindow::OnOptionArrow(Ctl focused, WPARAM key) {
 // Captions and display fields on the form's colour: only what the user may
 // edit is on the window colour.
 LRESULT FormWindow::OnColour(HDC dc) {
+  int surface = SurfaceColourIndex(Kind::Label);
   SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-  SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-  return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+  SetBkColor(dc, GetSysColor(surface));
+  return reinterpret_cast<LRESULT>(GetSysColorBrush(surface));
 }
 
 void FormWindow::Act(Ctl touched, const std::function<std::optional<FaultKind>()>& action) {

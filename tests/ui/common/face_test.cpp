@@ -6,6 +6,7 @@
 #include "ui/common/fault_message.h"
 #include "ui/common/geometry.h"
 #include "ui/common/keyboard.h"
+#include "ui/common/look.h"
 #include "ui/common/reading.h"
 #include "ui/common/reading_order.h"
 
@@ -161,6 +162,29 @@ TEST(KeyboardTest, EnterClicksOnlyButtonsAndTheWheelSkipsClosedLists) {
   EXPECT_FALSE(WheelReaches(Kind::ComboBox, false));
   EXPECT_TRUE(WheelReaches(Kind::ComboBox, true));
   EXPECT_TRUE(WheelReaches(Kind::TextBox, false));
+}
+
+TEST(LookTest, DisplaysSitOnTheFormAndEveryFrameReachesThreeToOne) {
+  EXPECT_EQ(LookOf(Kind::Display).background, Surface::Form);
+  EXPECT_EQ(LookOf(Kind::TextBox).background, Surface::Input);
+  EXPECT_EQ(LookOf(Kind::ComboBox).background, Surface::Input);
+  EXPECT_DOUBLE_EQ(Contrast({0, 0, 0}, {1, 1, 1}), 21);
+  auto grey = [](int v) { return Rgb{v / 255.0, v / 255.0, v / 255.0}; };
+  struct Palette {
+    const char* what;
+    Rgb form, text;
+  };
+  const Palette palettes[] = {{"Windows light", grey(240), grey(0)},
+                              {"Qt light", grey(239), grey(0)},
+                              {"Qt dark", grey(53), grey(255)},
+                              {"page dark", grey(45), grey(232)}};
+  for (const Palette& p : palettes) {
+    for (Kind kind : {Kind::Display, Kind::TextBox, Kind::CheckBox, Kind::OptionButton}) {
+      double share = LookOf(kind).frame_share;
+      EXPECT_GE(Contrast(Mix(p.form, p.text, share), p.form), 3.0)
+          << p.what << " " << static_cast<int>(kind);
+    }
+  }
 }
 
 TEST(KeyboardTest, TabFollowsTheTabIndexThroughEveryInput) {
