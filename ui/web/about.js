@@ -1,7 +1,7 @@
 // "Hakkında…": the program, its version and licence and every command with its
 // keys, as the model words them, in a dialog over the page. It takes the focus
 // while open and gives it back to where it was on closing, by its button or Esc.
-import { element } from "./view.js";
+import { element } from "./draw.js";
 
 export class AboutDialog {
   constructor(model) {

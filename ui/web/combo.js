@@ -8,20 +8,32 @@ const make = (tag, props, attributes = {}) => {
   return el;
 };
 
+// The combo box's elements, its list holding `items`; ComboBox adds the behaviour.
+export function drawCombo(control, openLabel, items) {
+  const listId = `${control.id}_list`;
+  const input = make(
+    "input",
+    { id: control.id, type: "text", autocomplete: "off", spellcheck: false },
+    { role: "combobox", "aria-autocomplete": "none", "aria-expanded": "false", "aria-controls": listId },
+  );
+  const button = make("button", { type: "button", tabIndex: -1, textContent: "▾" }, { "aria-label": openLabel, "aria-controls": listId });
+  const list = make("ul", { id: listId, hidden: true }, { role: "listbox", "aria-label": control.name });
+  list.append(...itemElements(control.id, items));
+  const box = make("div", { className: "combo" });
+  box.append(input, button, list);
+  return { el: input, box };
+}
+
+const itemElements = (id, texts) => texts.map((text, i) => make("li", { id: `${id}_item_${i}`, textContent: text }, { role: "option" }));
+
 export class ComboBox {
-  constructor(control, openLabel, actions) {
+  // `input`: the box's field, drawn by drawCombo.
+  constructor(input, actions) {
     this.actions = actions;
     this.active = -1;
-    const listId = `${control.id}_list`;
-    this.input = make(
-      "input",
-      { id: control.id, type: "text", autocomplete: "off", spellcheck: false },
-      { role: "combobox", "aria-autocomplete": "none", "aria-expanded": "false", "aria-controls": listId },
-    );
-    this.button = make("button", { type: "button", tabIndex: -1, textContent: "▾" }, { "aria-label": openLabel, "aria-controls": listId });
-    this.list = make("ul", { id: listId, hidden: true }, { role: "listbox", "aria-label": control.name });
-    this.box = make("div", { className: "combo" });
-    this.box.append(this.input, this.button, this.list);
+    this.input = input;
+    this.box = input.parentElement;
+    [, this.button, this.list] = this.box.children;
     this.listen();
   }
 
@@ -108,9 +120,6 @@ export class ComboBox {
   }
 
   setItems(texts) {
-    const id = this.input.id;
-    this.list.replaceChildren(
-      ...texts.map((text, i) => make("li", { id: `${id}_item_${i}`, textContent: text }, { role: "option" })),
-    );
+    this.list.replaceChildren(...itemElements(this.input.id, texts));
   }
 }

@@ -3,7 +3,7 @@
 // model; the page only puts the text on the clipboard and prints the sheet. On
 // a display field the menu also copies the field's value. Shift+F10 and the
 // menu key open it from the keyboard; "Hakkında…" is last, and F1.
-import { element } from "./view.js";
+import { element } from "./draw.js";
 import { AboutDialog } from "./about.js";
 
 export class SheetCommands {

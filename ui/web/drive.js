@@ -3,7 +3,7 @@
 // link, "Kaydet" downloads the drive as a .selbrin file, "Aç…" or a file dropped
 // on the page opens one. The model writes and reads both; a bad link or file
 // changes nothing and its message is shown as text.
-import { element } from "./view.js";
+import { element } from "./draw.js";
 
 // The model's drive functions (ui/web/drive_api.cpp) under JavaScript names.
 export function wrapDrive(module, model) {

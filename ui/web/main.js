@@ -1,6 +1,7 @@
 // Starts the model and draws the form. createSelbrin is the WebAssembly module's
 // loader, inlined in the page before this script.
-import { wrapModel } from "./model.js";
+import { itemsOf, wrapModel } from "./model.js";
+import { drawForm } from "./draw.js";
 import { FormView } from "./view.js";
 import { SheetCommands } from "./commands.js";
 import { DriveLink, addDriveCommands, wrapDrive } from "./drive.js";
@@ -14,12 +15,19 @@ const instantiateWasm = (imports, receive) => {
 
 /* global createSelbrin */
 createSelbrin({ instantiateWasm }).then((module) => {
-  const drive = wrapDrive(module, wrapModel(module));
+  const drive = wrapDrive(module, wrapModel(module, document.getElementById("formTable")?.textContent));
   addDriveCommands(drive);
-  const view = new FormView(drive.model, document.getElementById("page"));
+  const { model } = drive;
+  const root = document.getElementById("page");
+  // The packed page holds the form already; the page's sources draw it here.
+  if (!root.firstElementChild) drawForm(model.table, (c) => itemsOf(model, c), root);
+  const view = new FormView(model, root);
+  const narrow = new NarrowLayout(view);
   const commands = new SheetCommands(view.model, view.frame);
   const link = new DriveLink(drive, view, commands);
-  new NarrowLayout(view);
+  // Every element written before anything is read back: the page lays out once more.
+  view.refresh();
+  narrow.fit();
   // Esc anywhere in the form closes the fault message.
   document.addEventListener("keydown", (e) => {
     if (e.key === "Escape") view.escape();

@@ -1,10 +1,11 @@
 // The model's functions (ui/web/page_api.cpp) under JavaScript names.
-export function wrapModel(module) {
+// `tableJson`: the control table as the packer wrote it into the page, when it did.
+export function wrapModel(module, tableJson) {
   const fn = (name, result, args) => module.cwrap(name, result, args);
   const n = "number";
   const s = "string";
   return {
-    table: JSON.parse(module.ccall("sb_table", s, [], [])),
+    table: JSON.parse(tableJson ?? module.ccall("sb_table", s, [], [])),
     need: fn("sb_need", null, [n, n, n]),
     layout: fn("sb_layout", n, []),
     edge: fn("sb_edge", n, [n]),
@@ -31,3 +32,6 @@ export function wrapModel(module) {
     sheetSvg: fn("sb_sheet_svg", s, [n, n, n]),
   };
 }
+
+// The texts of control c's list.
+export const itemsOf = (model, c) => Array.from({ length: model.itemCount(c) }, (_, i) => model.item(c, i));

@@ -1,52 +1,23 @@
 // The page on a narrow screen. Below the width at which the form fits with its
 // text at 12 CSS px or more, the same elements stand in one column (column.css):
 // each caption with its field and unit in a row, the rows in reading order
-// within the form's groups, as the model places them. Above it the form keeps
-// its own layout, scaled down to fit as long as its text stays readable. And on
-// any screen, what a touch screen needs: the keyboard each box asks for, and a
-// tap on a combo box's field opening its list.
+// within the form's groups, as the model places them (draw.js gives each its
+// row). Above it the form keeps its own layout, scaled down to fit as long as
+// its text stays readable. And on any screen, what a touch screen needs: the
+// keyboard each box asks for (drawn with the box), and a tap on a combo box's
+// field opening its list.
 const readableText = 12; // CSS px
 const pageMargin = 32; // the body's padding on both sides (page.css), CSS px
 
 export class NarrowLayout {
   constructor(view) {
     this.view = view;
-    // Read from the style alone: the page lays out once, after this.
-    const style = getComputedStyle(view.frame);
-    this.text = parseFloat(style.fontSize);
-    this.edges = parseFloat(style.borderLeftWidth) + parseFloat(style.borderRightWidth);
-    this.placeInColumn();
     this.forTouch();
     addEventListener("resize", () => this.fit());
-    this.fit();
-  }
-
-  // Each element's row and slot in the column, and a rule before each group.
-  placeInColumn() {
-    const { table, parts, client } = this.view;
-    const firstRow = [];
-    parts.forEach((p, c) => {
-      const d = table.controls[c];
-      const box = d.kind === "option" ? this.view.group : p.box;
-      box.style.gridRow = String(d.row + d.group + 1);
-      box.dataset.slot = d.slot;
-      firstRow[d.group] = Math.min(firstRow[d.group] ?? d.row, d.row);
-    });
-    firstRow.forEach((row, group) => {
-      if (group === 0) return;
-      const rule = Object.assign(document.createElement("div"), { className: "column-rule" });
-      rule.setAttribute("aria-hidden", "true");
-      rule.style.gridRow = String(row + group);
-      client.append(rule);
-    });
   }
 
   forTouch() {
-    this.view.parts.forEach((p, c) => {
-      const mode = this.view.table.controls[c].inputMode;
-      if (mode) p.el.inputMode = mode;
-      if (p.combo) NarrowLayout.openOnTap(p.combo);
-    });
+    for (const p of this.view.parts) if (p && p.combo) NarrowLayout.openOnTap(p.combo);
   }
 
   // A finger has no Alt+Down: a tap on the field opens the list as well.
@@ -60,6 +31,12 @@ export class NarrowLayout {
   // readable, else the column.
   fit() {
     const { frame, client } = this.view;
+    // Read once, where the page is laid out already.
+    if (this.text === undefined) {
+      const style = getComputedStyle(frame);
+      this.text = parseFloat(style.fontSize);
+      this.edges = parseFloat(style.borderLeftWidth) + parseFloat(style.borderRightWidth);
+    }
     const natural = parseFloat(client.style.width) + this.edges;
     const scale = Math.min(1, (document.documentElement.clientWidth - pageMargin) / natural);
     const column = scale * this.text < readableText;

@@ -2,14 +2,19 @@
 // Packs the page into one file that works from disk: the program's icon, the
 // style sheet, the WebAssembly module (MODULE_JS's .wasm beside it, compressed),
 // its loader and the page's script modules, joined in dependency order, all
-// inlined. The file
-// is plain ASCII, which the browser reads in one-byte strings throughout.
+// inlined. The form is drawn in as well, by the page's own drawing code run on
+// the model here, with the control table it was drawn from: the browser reads
+// the form with the page, and the script only adopts it. The file is plain
+// ASCII, which the browser reads in one-byte strings throughout.
 import { readFileSync, writeFileSync } from "node:fs";
 import { join } from "node:path";
 import { gzipSync, constants } from "node:zlib";
+import { markupDocument } from "./markup.mjs";
+import { itemsOf, wrapModel } from "./model.js";
+import { drawForm } from "./draw.js";
 
 const [source, moduleJs, iconSvg, out] = process.argv.slice(2);
-const modules = ["model.js", "combo.js", "edits.js", "view.js", "about.js", "commands.js", "drive.js", "narrow.js", "main.js"];
+const modules = ["model.js", "combo.js", "edits.js", "draw.js", "view.js", "about.js", "commands.js", "drive.js", "narrow.js", "main.js"];
 
 const read = (file) => readFileSync(file, "utf8");
 // Inline script text must not end its own element.
@@ -29,15 +34,35 @@ const asciiJs = (js) =>
 const asciiCss = (css) => escapeEach(css, (ch) => `\\${hex(ch.codePointAt(0), 6)}`);
 const asciiHtml = (html) => escapeEach(html, (ch) => `&#x${hex(ch.codePointAt(0), 1)};`);
 
+// The model as the page starts it, and the form it draws.
+async function drawnForm() {
+  const glue = read(moduleJs);
+  const createSelbrin = new Function(`${glue}\nreturn createSelbrin;`)();
+  const wasm = readFileSync(moduleJs.replace(/\.js$/, ".wasm"));
+  const instantiateWasm = (imports, receive) => {
+    WebAssembly.instantiate(wasm, imports).then(({ instance, module }) => receive(instance, module));
+    return {};
+  };
+  const model = wrapModel(await createSelbrin({ instantiateWasm }));
+  globalThis.document = markupDocument;
+  const root = markupDocument.createElement("main");
+  drawForm(model.table, (c) => itemsOf(model, c), root);
+  return { table: JSON.stringify(model.table), markup: root.innerHTML };
+}
+const form = await drawnForm();
+
 // gzip without a name or a time in its header: the same module packs to the same page.
 const wasm = gzipSync(readFileSync(moduleJs.replace(/\.js$/, ".wasm")), { level: constants.Z_BEST_COMPRESSION });
-const loader = read(join(source, "wasm.js")).replace("@WASM@", () => wasm.toString("base64"));
+const wasmBlock = `<script type="application/octet-stream" id="wasmModule">${wasm.toString("base64")}</script>`;
+const loader = read(join(source, "wasm.js"));
 const script = modules.map((m) => unmodule(read(join(source, m)))).join("\n");
 const icon = `data:image/svg+xml,${encodeURIComponent(read(iconSvg).replace(/<\?xml[^>]*>\s*/, ""))}`;
 const html = asciiHtml(read(join(source, "page.html")))
   .replace('<link rel="icon" href="icon.svg">', () => `<link rel="icon" href="${icon}">`)
-  .replace('<script src="wasm.js"></script>', () => `<script>\n${asciiJs(loader)}</script>`)
+  .replace('<script src="wasm.js"></script>', () => `${wasmBlock}\n<script>\n${asciiJs(loader)}</script>`)
   .replace(/<link rel="stylesheet" href="([a-z]+\.css)">/g, (_, css) => `<style>\n${asciiCss(read(join(source, css)))}</style>`)
   .replace('<script src="selbrin-web.js"></script>', () => `<script>${safe(asciiJs(read(moduleJs)))}</script>`)
+  .replace('<main id="page"></main>', () => `<main id="page">${asciiHtml(form.markup)}</main>`)
+  .replace("</head>", () => `<script type="application/json" id="formTable">${safe(asciiJs(form.table))}</script>\n</head>`)
   .replace('<script type="module" src="main.js"></script>', () => `<script type="module">\n${safe(asciiJs(script))}</script>`);
 writeFileSync(out, html);

@@ -10,7 +10,7 @@ import puppeteer from "puppeteer-core";
 export const pagePath = resolve(process.env.SELBRIN_PAGE ?? "build-web/selbrin.html");
 export const chromium = process.env.SELBRIN_CHROMIUM ?? "/usr/bin/chromium";
 
-export async function openPage({ colorScheme = "light", clipboard = false, viewport = { width: 900, height: 700 } } = {}) {
+export async function openPage({ colorScheme = "light", clipboard = false, viewport = { width: 900, height: 700 }, path = pagePath } = {}) {
   const profile = mkdtempSync(join(tmpdir(), "selbrin-chromium-"));
   const browser = await puppeteer.launch({
     executablePath: chromium,
@@ -40,7 +40,7 @@ export async function openPage({ colorScheme = "light", clipboard = false, viewp
   await page.setOfflineMode(true);
   await page.emulateMediaFeatures([{ name: "prefers-color-scheme", value: colorScheme }]);
   await page.setViewport(viewport);
-  await page.goto(pathToFileURL(pagePath).href);
+  await page.goto(pathToFileURL(path).href);
   await page.waitForSelector("body[data-ready]");
   const close = async () => {
     await browser.close();

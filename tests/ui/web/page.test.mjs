@@ -4,8 +4,10 @@
 // page's two colour schemes.
 import assert from "node:assert/strict";
 import { test } from "node:test";
-import { resolve } from "node:path";
-import { messageShown, playRandomUser, value, withPage } from "./browser.mjs";
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
+import { tmpdir } from "node:os";
+import { join, resolve } from "node:path";
+import { messageShown, openPage, pagePath, playRandomUser, value, withPage } from "./browser.mjs";
 
 const screenshot = resolve(process.env.SELBRIN_SCREENSHOT ?? "build-web/screenshot.png");
 
@@ -258,3 +260,33 @@ test("Hakkında… and F1 show the program and every command of the menu, and gi
     // Expected: closed, the focus back in Text5.
     assert.deepEqual([(await dialog()).open, await focus()], [false, "Text5"]);
   }));
+
+// Every element of the form, in order: its tag, its attributes and its own text.
+const formElements = (page) =>
+  page.$$eval("#page *", (els) =>
+    els.map((el) => {
+      const attributes = [...el.attributes].map((a) => `${a.name}=${a.value}`).sort();
+      return [el.tagName, ...attributes, el.childElementCount ? "" : el.textContent].join(" ");
+    }),
+  );
+
+test("the form the packer drew into the page is the one the page draws without it", async () => {
+  // State: the packed page, and a copy without the drawn form and its table.
+  const packed = readFileSync(pagePath, "utf8");
+  const bare = packed
+    .replace(/<main id="page">.+?<\/main>/s, '<main id="page"></main>')
+    .replace(/<script type="application\/json" id="formTable">.+?<\/script>/s, "");
+  assert.ok(bare.length < packed.length - 20000, "the packed page holds the form and its table");
+  const dir = mkdtempSync(join(tmpdir(), "selbrin-bare-"));
+  try {
+    writeFileSync(join(dir, "bare.html"), bare);
+    // Action: both opened. Expected: the same elements with the same attributes and texts.
+    const drawnHere = await openPage({ path: join(dir, "bare.html") });
+    const expected = await formElements(drawnHere.page);
+    assert.deepEqual(drawnHere.problems, []);
+    await drawnHere.close();
+    await withPage({}, async (page) => assert.deepEqual(await formElements(page), expected));
+  } finally {
+    rmSync(dir, { recursive: true, force: true });
+  }
+});
