@@ -25,6 +25,7 @@ constexpr int kLongText = 40;  // one in eight is up to this long
 constexpr std::array<Ctl, 10> kBoxes{Ctl::Text2,  Ctl::Text5,  Ctl::Text9,  Ctl::Text10,
                                      Ctl::Text11, Ctl::Text12, Ctl::Text13, Ctl::Combo1,
                                      Ctl::Combo2, Ctl::Combo3};
+constexpr Ctl kLimitedBox = Ctl::Text2;  // the one box with a typing limit
 constexpr std::array<Ctl, 3> kCombos{Ctl::Combo1, Ctl::Combo2, Ctl::Combo3};
 // Command1 twice: "Hesapla" is what users press most.
 constexpr std::array<Ctl, 5> kClicks{Ctl::chkC2, Ctl::chkKompakt, Ctl::chk4kutup, Ctl::Command1,
@@ -86,8 +87,10 @@ class Generator {
     CopyField();
   }
 
+  // Half the insertions go into a box with a typing limit, mostly into its
+  // middle, where the limit must cut what went in and keep the rest.
   void Insert() {
-    Ctl box = OneOf(kBoxes);
+    Ctl box = Below(2) == 0 ? kLimitedBox : OneOf(kBoxes);
     auto length = static_cast<std::size_t>(CountChars(form_.Text(box)));
     std::size_t from = Below(length + 1);
     std::size_t to = from + Below(length - from + 1);

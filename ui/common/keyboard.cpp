@@ -22,4 +22,19 @@ int OptionAfterArrow(int from, Arrow arrow) {
 
 int OptionTabStop(std::optional<int> selected) { return selected.value_or(0); }
 
+KeyAnswer AnswerToKey(FormKey key, Kind focused, bool list_open) {
+  if (list_open) return KeyAnswer::Control;
+  switch (key) {
+    case FormKey::Enter:
+      return focused == Kind::CommandButton ? KeyAnswer::Click : KeyAnswer::Nothing;
+    case FormKey::Arrow:
+      return focused == Kind::OptionButton ? KeyAnswer::MoveOption : KeyAnswer::Control;
+    case FormKey::Other:
+      break;
+  }
+  return KeyAnswer::Control;
+}
+
+bool WheelReaches(Kind kind, bool list_open) { return kind != Kind::ComboBox || list_open; }
+
 }  // namespace selbrin::face

@@ -12,6 +12,9 @@ constexpr unsigned char kFourByteLead = 0xF0;
 
 std::size_t UnitsOfChar(unsigned char lead) { return lead >= kFourByteLead ? 2 : 1; }
 
+bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
 }  // namespace
 
 std::size_t Utf16Length(std::string_view text, std::size_t bytes) {
@@ -42,17 +45,30 @@ EditOutcome ApplyUserEdit(std::string_view before, const UserEdit& edit, int max
   std::size_t to = ByteOffset(before, std::max(edit.start, edit.end));
   std::string_view head = before.substr(0, from);
   std::string_view tail = before.substr(to);
-  std::string inserted = edit.inserted;
+  std::string inserted = edit.inserted.substr(0, edit.inserted.find_first_of("\r\n"));
   int kept = CountChars(head) + CountChars(tail);
-  bool refused = false;
   if (max_chars > 0 && kept + CountChars(inserted) > max_chars) {
     inserted = CutToChars(inserted, std::max(max_chars - kept, 0));
-    refused = !edit.inserted.empty() && inserted.empty();
   }
+  bool refused = !edit.inserted.empty() && inserted.empty();
   std::string text = std::string(head) + inserted;
   std::size_t cursor = Utf16Length(text);
   text += tail;
   return {std::move(text), cursor, refused};
+}
+
+Span DeletedSpan(std::u16string_view text, std::size_t start, std::size_t end, bool forward) {
+  start = std::min(start, text.size());
+  end = std::min(end, text.size());
+  if (start != end) return {std::min(start, end), std::max(start, end)};
+  if (forward) {
+    if (start == text.size()) return {start, start};
+    bool pair = IsHighSurrogate(text[start]) && start + 1 < text.size();
+    return {start, start + (pair ? 2 : 1)};
+  }
+  if (start == 0) return {0, 0};
+  bool pair = IsLowSurrogate(text[start - 1]) && start > 1;
+  return {start - (pair ? 2 : 1), start};
 }
 
 }  // namespace selbrin::face

@@ -29,11 +29,23 @@ struct EditOutcome {
 };
 
 // The edit applied to `before` in a box that takes at most `max_chars`
-// characters (code points; no limit when it is 0 or less). When the result
-// would be too long, only the inserted text is cut, to the room the rest of the
-// text leaves; a deletion always passes, even where a program write left the
-// text over the limit. Offsets past the text's end count as its end.
+// characters (code points; no limit when it is 0 or less). The boxes hold one
+// line, so an insertion keeps what comes before its first line break, as a
+// paste into the desktop's own one-line boxes does. When the result would be
+// too long, only the inserted text is cut, to the room the rest of the text
+// leaves; a deletion always passes, even where a program write left the text
+// over the limit. Offsets past the text's end count as its end.
 EditOutcome ApplyUserEdit(std::string_view before, const UserEdit& edit, int max_chars);
+
+// The span Backspace (`forward` false) or Delete removes from `text` with the
+// selection [start, end): the selection when there is one, else the one
+// character before or after the caret, a surrogate pair as one; an empty span
+// at the text's ends.
+struct Span {
+  std::size_t start = 0;
+  std::size_t end = 0;
+};
+Span DeletedSpan(std::u16string_view text, std::size_t start, std::size_t end, bool forward);
 
 // UTF-16 units of the first `bytes` bytes of a UTF-8 text.
 std::size_t Utf16Length(std::string_view text, std::size_t bytes);

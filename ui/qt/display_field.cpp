@@ -60,9 +60,7 @@ DisplayField::DisplayField(Ctl control, QWidget* parent) : QLabel(parent), contr
   setContentsMargins(kFrameWidth, kFrameWidth, kFrameWidth, kFrameWidth);
   setIndent(2);
   setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  // The form's own background, like a caption: only inputs sit on the
-  // background of a box the user types in.
-  setBackgroundRole(QPalette::Window);
+  setBackgroundRole(BackgroundRole(Kind::Display));
   setForegroundRole(QPalette::WindowText);
   setTextInteractionFlags(Qt::TextSelectableByMouse);
   // Selecting a result to copy it must not pull the focus out of the field the
@@ -116,7 +114,7 @@ void DisplayField::paintEvent(QPaintEvent* event) {
   QLabel::paintEvent(event);
   QPainter painter(this);
   painter.translate(0.5, 0.5);
-  painter.setPen(FrameColour(palette(), kDisplayFrameShare));
+  painter.setPen(FrameColour(palette(), Kind::Display));
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(QRectF(rect().adjusted(0, 0, -1, -1)));
 }

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <functional>
+#include <string_view>
 
 namespace selbrin::ui {
 namespace {
@@ -52,16 +53,15 @@ void EditBox::CutSelection() {
 }
 
 void EditBox::DeleteAtCursor(bool forward) {
-  if (hasSelectedText()) {
-    Replace(QString());
-    return;
-  }
   const QString t = text();
-  qsizetype at = cursorPosition();
-  if (forward && at < t.size()) {
-    Deliver(at, at + (t.at(at).isHighSurrogate() ? 2 : 1), QString());
-  } else if (!forward && at > 0) {
-    Deliver(at - (t.at(at - 1).isLowSurrogate() && at > 1 ? 2 : 1), at, QString());
+  std::u16string_view units(reinterpret_cast<const char16_t*>(t.utf16()),
+                            static_cast<std::size_t>(t.size()));
+  qsizetype start = hasSelectedText() ? selectionStart() : cursorPosition();
+  qsizetype end = hasSelectedText() ? selectionEnd() : cursorPosition();
+  face::Span span = face::DeletedSpan(units, static_cast<std::size_t>(start),
+                                      static_cast<std::size_t>(end), forward);
+  if (span.start != span.end) {
+    Deliver(static_cast<qsizetype>(span.start), static_cast<qsizetype>(span.end), QString());
   }
 }
 

@@ -7,6 +7,8 @@
 #include <QStyleOption>
 #include <algorithm>
 
+#include "ui/common/look.h"
+
 namespace selbrin::ui {
 namespace {
 
@@ -17,14 +19,17 @@ constexpr double kInputCornerRadius = 2.0;
 
 }  // namespace
 
-QColor FrameColour(const QPalette& palette, double text_share) {
-  const QColor a = palette.color(QPalette::Window);
-  const QColor b = palette.color(QPalette::WindowText);
-  auto mix = [text_share](float x, float y) {
-    return static_cast<float>(x + (y - x) * text_share);
-  };
-  return QColor::fromRgbF(mix(a.redF(), b.redF()), mix(a.greenF(), b.greenF()),
-                          mix(a.blueF(), b.blueF()));
+QColor FrameColour(const QPalette& palette, Kind kind) {
+  auto rgb = [](const QColor& c) { return face::Rgb{c.redF(), c.greenF(), c.blueF()}; };
+  face::Rgb mixed =
+      face::Mix(rgb(palette.color(QPalette::Window)), rgb(palette.color(QPalette::WindowText)),
+                face::LookOf(kind).frame_share);
+  return QColor::fromRgbF(static_cast<float>(mixed.r), static_cast<float>(mixed.g),
+                          static_cast<float>(mixed.b));
+}
+
+QPalette::ColorRole BackgroundRole(Kind kind) {
+  return face::LookOf(kind).background == face::Surface::Form ? QPalette::Window : QPalette::Base;
 }
 
 FormStyle::FormStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
@@ -58,7 +63,7 @@ void FormStyle::DrawInputFrame(const QStyleOption* option, QPainter* painter,
   painter->save();
   painter->setRenderHint(QPainter::Antialiasing, true);
   painter->translate(0.5, 0.5);  // a one-pixel line on the pixel grid
-  painter->setPen(FrameColour(option->palette, kInputFrameShare));
+  painter->setPen(FrameColour(option->palette, Kind::TextBox));
   painter->setBrush(Qt::NoBrush);
   painter->drawRoundedRect(QRectF(option->rect.adjusted(0, 0, -1, -1)), kInputCornerRadius,
                            kInputCornerRadius);
@@ -70,7 +75,7 @@ void FormStyle::DrawInputFrame(const QStyleOption* option, QPainter* painter,
 void FormStyle::DrawCheckBoxEdge(const QStyleOption* option, QPainter* painter) {
   if ((option->state & State_HasFocus) && (option->state & State_KeyboardFocusChange)) return;
   painter->save();
-  painter->setPen(FrameColour(option->palette, kInputFrameShare));
+  painter->setPen(FrameColour(option->palette, Kind::CheckBox));
   painter->setBrush(Qt::NoBrush);
   painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
   painter->restore();
@@ -87,7 +92,8 @@ void FormStyle::DrawRadioIndicator(const QStyleOption* option, QPainter* painter
       (option->state & State_HasFocus) && (option->state & State_KeyboardFocusChange);
   painter->save();
   painter->setRenderHint(QPainter::Antialiasing, true);
-  painter->setPen(keyboard_focus ? p.color(QPalette::Highlight) : FrameColour(p, kInputFrameShare));
+  painter->setPen(keyboard_focus ? p.color(QPalette::Highlight)
+                                 : FrameColour(p, Kind::OptionButton));
   painter->setBrush(p.color(QPalette::Base));
   painter->drawEllipse(r.center(), radius, radius);
   if (option->state & State_On) {

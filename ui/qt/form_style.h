@@ -11,18 +11,16 @@
 #include <QPalette>
 #include <QProxyStyle>
 
+#include "form/controls.h"
+
 namespace selbrin::ui {
 
-// Shares of the text colour in a frame drawn on the window: a frame in the
-// full text colour glares on a dark window, one in the window colour vanishes.
-// Both reach at least 3:1 against the window in common light and dark palettes;
-// an input's frame is the firmer of the two.
-inline constexpr double kDisplayFrameShare = 0.45;
-inline constexpr double kInputFrameShare = 0.6;
+// The frame of a control of `kind`, between the palette's window colour and
+// its window text colour as the form's look has it.
+QColor FrameColour(const QPalette& palette, Kind kind);
 
-// The colour `text_share` of the way from the palette's window colour to its
-// window text colour.
-QColor FrameColour(const QPalette& palette, double text_share);
+// The palette's colour a control of `kind` sits on: the form's, or a box's.
+QPalette::ColorRole BackgroundRole(Kind kind);
 
 class FormStyle : public QProxyStyle {
   Q_OBJECT

@@ -24,6 +24,7 @@
 #include <optional>
 
 #include "form/form1.h"
+#include "ui/common/keyboard.h"
 
 class QKeyEvent;
 class QMessageBox;
@@ -82,7 +83,9 @@ class Form1Window : public QWidget {
   void Act(Ctl touched, const std::function<std::optional<FaultKind>()>& action);
   // The keys the window gives a meaning of its own; true when `key` was used.
   bool HandleKey(QObject* watched, const QKeyEvent& key);
-  bool MoveInOptionGroup(QObject* watched, int key);
+  void MoveInOptionGroup(Ctl from, face::Arrow arrow);
+  std::optional<Ctl> ControlOf(const QObject* watched) const;
+  bool ListOpen(Ctl c) const;
   bool CopyResultSelection() const;
 
   Form1& form_;

@@ -1,5 +1,6 @@
 // What the window does after start: it copies the model into the widgets, runs
 // the user's actions on the model and gives some keys a meaning of its own.
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -98,13 +99,47 @@ void Form1Window::Act(Ctl touched, const std::function<std::optional<FaultKind>(
   if (form_.ended()) close();
 }
 
-// Two things a combo box would otherwise do on its own are refused: Enter in
-// its field would pick the list item that matches the typed text, and the wheel
-// over a closed list would pick the next item when the user only meant to
-// scroll past. Only a deliberate pick from the list runs the handler.
+namespace {
+
+std::optional<face::Arrow> ArrowOf(int key) {
+  switch (key) {
+    case Qt::Key_Left:
+      return face::Arrow::Left;
+    case Qt::Key_Right:
+      return face::Arrow::Right;
+    case Qt::Key_Up:
+      return face::Arrow::Up;
+    case Qt::Key_Down:
+      return face::Arrow::Down;
+    default:
+      return std::nullopt;
+  }
+}
+
+}  // namespace
+
+// The control whose widget, or combo box field, `watched` is.
+std::optional<Ctl> Form1Window::ControlOf(const QObject* watched) const {
+  for (std::size_t i = 0; i < kControls.size(); ++i) {
+    auto* combo = qobject_cast<QComboBox*>(widgets_[i]);
+    if (widgets_[i] == watched || (combo != nullptr && combo->lineEdit() == watched)) {
+      return static_cast<Ctl>(i);
+    }
+  }
+  return std::nullopt;
+}
+
+bool Form1Window::ListOpen(Ctl c) const {
+  auto* combo = qobject_cast<QComboBox*>(widget(c));
+  return combo != nullptr && combo->view()->isVisible();
+}
+
+// Only a deliberate pick from a list runs its handler: the wheel over a closed
+// list and Enter in a combo box's field are the form's, not the box's.
 bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::Wheel && qobject_cast<QComboBox*>(watched) != nullptr) {
-    return true;
+  if (event->type() == QEvent::Wheel) {
+    std::optional<Ctl> c = ControlOf(watched);
+    if (c && !face::WheelReaches(Def(*c).kind, ListOpen(*c))) return true;
   }
   if (event->type() == QEvent::KeyPress && HandleKey(watched, *static_cast<QKeyEvent*>(event))) {
     return true;
@@ -130,44 +165,35 @@ bool Form1Window::HandleKey(QObject* watched, const QKeyEvent& key) {
     QApplication::sendEvent(target, &menu);
     return true;
   }
+  std::optional<Ctl> c = ControlOf(watched);
+  if (!c) return false;
+  std::optional<face::Arrow> arrow = ArrowOf(key.key());
   bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
-  if (enter) {
-    // A focused command button is clicked by Enter as by Space; elsewhere
-    // Enter raises nothing.
-    if (auto* button = qobject_cast<QPushButton*>(watched)) button->click();
-    return true;
+  face::FormKey form_key = enter   ? face::FormKey::Enter
+                           : arrow ? face::FormKey::Arrow
+                                   : face::FormKey::Other;
+  switch (face::AnswerToKey(form_key, Def(*c).kind, ListOpen(*c))) {
+    case face::KeyAnswer::Click:
+      static_cast<QPushButton*>(widget(*c))->click();
+      return true;
+    case face::KeyAnswer::MoveOption:
+      MoveInOptionGroup(*c, *arrow);
+      return true;
+    case face::KeyAnswer::Nothing:
+      return true;
+    case face::KeyAnswer::Control:
+      break;
   }
-  return MoveInOptionGroup(watched, key.key());
+  return false;
 }
 
 // Each arrow key in the profile group selects the next or previous button,
 // around the ends, and that is a click.
-bool Form1Window::MoveInOptionGroup(QObject* watched, int key) {
-  auto* button = qobject_cast<QRadioButton*>(watched);
-  if (button == nullptr) return false;
-  face::Arrow arrow;
-  switch (key) {
-    case Qt::Key_Left:
-      arrow = face::Arrow::Left;
-      break;
-    case Qt::Key_Right:
-      arrow = face::Arrow::Right;
-      break;
-    case Qt::Key_Up:
-      arrow = face::Arrow::Up;
-      break;
-    case Qt::Key_Down:
-      arrow = face::Arrow::Down;
-      break;
-    default:
-      return false;
-  }
-  int from = 0;
-  while (from < kProfileCount && widget(Option(from)) != button) ++from;
-  auto* next = static_cast<QRadioButton*>(widget(Option(face::OptionAfterArrow(from, arrow))));
+void Form1Window::MoveInOptionGroup(Ctl from, face::Arrow arrow) {
+  auto* next =
+      static_cast<QRadioButton*>(widget(Option(face::OptionAfterArrow(Def(from).index, arrow))));
   next->setFocus(Qt::TabFocusReason);
   next->click();
-  return true;
 }
 
 // Ctrl+C with nothing selected in the focused field copies what the mouse

@@ -6,10 +6,9 @@
 // limit has to cut, or comes from the input method, which owns the text then.
 const inserting = new Set(["insertText", "insertReplacementText", "insertFromPaste", "insertFromYank"]);
 
-// The text an insertion brings, with the line breaks a one-line box drops.
+// The text an insertion brings; the model keeps its first line.
 function insertedText(e) {
-  const text = e.data ?? (e.dataTransfer ? e.dataTransfer.getData("text/plain") : null);
-  return text === null ? null : text.replace(/[\r\n]/g, "");
+  return e.data ?? (e.dataTransfer ? e.dataTransfer.getData("text/plain") : null);
 }
 
 // Calls `deliver(start, end, inserted)` for every edit of `box`, offsets in

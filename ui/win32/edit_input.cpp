@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "ui/common/user_edit.h"
 #include "ui/win32/form_window.h"
@@ -42,9 +43,8 @@ Selection SelectionOf(HWND box) {
   return s;
 }
 
-// The clipboard's text up to its first line break, as a one-line box pastes it;
-// nothing when the clipboard holds no text.
-std::optional<std::wstring> ClipboardLine(HWND owner) {
+// The clipboard's text; nothing when it holds none.
+std::optional<std::wstring> ClipboardText(HWND owner) {
   if (OpenClipboard(owner) == FALSE) return std::nullopt;
   std::optional<std::wstring> text;
   if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
@@ -54,20 +54,16 @@ std::optional<std::wstring> ClipboardLine(HWND owner) {
     }
   }
   CloseClipboard();
-  if (text) text->resize(std::min(text->size(), text->find_first_of(L"\r\n")));
   return text;
 }
 
-// The one character before or after the caret, a surrogate pair as one.
-Selection CharAt(const std::wstring& text, DWORD caret, bool forward) {
-  if (forward) {
-    if (caret >= text.size()) return {caret, caret};
-    DWORD units = IsHighSurrogate(text[caret]) && caret + 1 < text.size() ? 2 : 1;
-    return {caret, caret + units};
-  }
-  if (caret == 0) return {0, 0};
-  DWORD units = caret > 1 && IsLowSurrogate(text[caret - 1]) ? 2 : 1;
-  return {caret - units, caret};
+// What Backspace or Delete removes: the selection, or the one character at the caret.
+Selection Deleted(HWND box, Selection s, bool forward) {
+  static_assert(sizeof(wchar_t) == sizeof(char16_t), "a wide character is one UTF-16 unit");
+  std::wstring text = WindowText(box);
+  std::u16string_view units(reinterpret_cast<const char16_t*>(text.data()), text.size());
+  face::Span span = face::DeletedSpan(units, s.start, s.end, forward);
+  return {static_cast<DWORD>(span.start), static_cast<DWORD>(span.end)};
 }
 
 }  // namespace
@@ -103,10 +99,10 @@ bool FormWindow::OnEditInput(HWND box, UINT msg, WPARAM wp, LPARAM lp) {
       // Shift+Delete cuts; Ctrl+Delete is the box's own.
       if (wp != VK_DELETE || Held(VK_CONTROL)) return false;
       if (Held(VK_SHIFT)) return OnEditInput(box, WM_CUT, 0, lp);
-      if (s.empty()) s = CharAt(WindowText(box), s.start, true);
+      s = Deleted(box, s, true);
       break;
     case WM_PASTE: {
-      std::optional<std::wstring> clip = ClipboardLine(hwnd_);
+      std::optional<std::wstring> clip = ClipboardText(hwnd_);
       if (clip && (!clip->empty() || !s.empty())) DeliverEdit(*c, box, s.start, s.end, *clip);
       return true;
     }
@@ -130,8 +126,7 @@ bool FormWindow::OnEditChar(Ctl c, HWND box, wchar_t ch) {
   wchar_t high = high_surrogate_;
   high_surrogate_ = 0;
   if (ch == kBackspace) {
-    Selection s = SelectionOf(box);
-    if (s.empty()) s = CharAt(WindowText(box), s.start, false);
+    Selection s = Deleted(box, SelectionOf(box), false);
     if (!s.empty()) DeliverEdit(c, box, s.start, s.end, {});
     return true;
   }

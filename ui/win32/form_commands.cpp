@@ -10,6 +10,7 @@
 #include "ui/common/about.h"
 #include "ui/common/command_keys.h"
 #include "ui/common/reading.h"
+#include "ui/win32/colours.h"
 #include "ui/win32/form_font.h"
 #include "ui/win32/form_window.h"
 #include "ui/win32/print_page.h"
@@ -17,6 +18,12 @@
 #include "ui/win32/wide.h"
 
 namespace selbrin::win32 {
+namespace {
+
+// A display field draws its own frame, inside its rectangle.
+constexpr int kDisplayFrameWidth = 1;
+
+}  // namespace
 
 // The menu of what is under the mouse: a display field's "Kopyala", or the
 // background's sheet commands anywhere else that has no menu of its own.
@@ -132,7 +139,13 @@ void FormWindow::DrawDisplay(const DRAWITEMSTRUCT& item) {
   if (!c) return;
   HDC dc = item.hDC;
   RECT r = item.rcItem;
-  FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+  FillRect(dc, &r, GetSysColorBrush(SurfaceColourIndex(Kind::Display)));
+  HGDIOBJ old_pen = SelectObject(dc, CreatePen(PS_SOLID, 1, FrameColour(Kind::Display)));
+  HGDIOBJ old_brush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+  Rectangle(dc, r.left, r.top, r.right, r.bottom);
+  DeleteObject(SelectObject(dc, old_pen));
+  SelectObject(dc, old_brush);
+  InflateRect(&r, -kDisplayFrameWidth, -kDisplayFrameWidth);
   HGDIOBJ old =
       SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
   bool selected = *c == selected_display_;
@@ -159,7 +172,7 @@ void FormWindow::ShowDisplay(Ctl c) {
   GetClientRect(w, &room);
   HDC dc = GetDC(w);
   HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(w, WM_GETFONT, 0, 0)));
-  bool fits = TextWidth(dc, value) <= room.right;
+  bool fits = TextWidth(dc, value) <= room.right - 2 * kDisplayFrameWidth;
   SelectObject(dc, old);
   ReleaseDC(w, dc);
   std::wstring tip = fits ? Widen(Def(c).tooltip) : value;

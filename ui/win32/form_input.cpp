@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "ui/common/keyboard.h"
+#include "ui/win32/colours.h"
 #include "ui/win32/control_ids.h"
 #include "ui/win32/form_window.h"
 #include "ui/win32/sheet_commands.h"
@@ -210,9 +211,10 @@ void FormWindow::OnOptionArrow(Ctl focused, WPARAM key) {
 // Captions and display fields on the form's colour: only what the user may
 // edit is on the window colour.
 LRESULT FormWindow::OnColour(HDC dc) {
+  int surface = SurfaceColourIndex(Kind::Label);
   SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-  SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-  return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+  SetBkColor(dc, GetSysColor(surface));
+  return reinterpret_cast<LRESULT>(GetSysColorBrush(surface));
 }
 
 void FormWindow::Act(Ctl touched, const std::function<std::optional<FaultKind>()>& action) {
@@ -238,6 +240,28 @@ void FormWindow::WriteText(HWND w, const std::string& text) {
   writing_ = was_writing;
 }
 
+// Enter and the arrows as the form answers them, before the control sees them;
+// with the focus on no control, Enter still does nothing.
+bool FormWindow::OnFormKey(std::optional<Ctl> c, WPARAM key) {
+  std::optional<face::Arrow> arrow = ArrowOf(key);
+  face::FormKey form_key = key == VK_RETURN ? face::FormKey::Enter
+                           : arrow          ? face::FormKey::Arrow
+                                            : face::FormKey::Other;
+  switch (face::AnswerToKey(form_key, c ? Def(*c).kind : Kind::Label, false)) {
+    case face::KeyAnswer::Click:
+      Act(*c, [&] { return form_.Click(*c); });
+      return true;
+    case face::KeyAnswer::MoveOption:
+      OnOptionArrow(*c, key);
+      return true;
+    case face::KeyAnswer::Nothing:
+      return true;
+    case face::KeyAnswer::Control:
+      break;
+  }
+  return false;
+}
+
 bool FormWindow::PreTranslate(MSG& msg) {
   if (hwnd_ == nullptr) return false;
   HWND message = fault_.hwnd();
@@ -249,21 +273,11 @@ bool FormWindow::PreTranslate(MSG& msg) {
   if (msg.message == WM_KEYDOWN && (in_form || in_message) && !IsComboDropped(msg.hwnd)) {
     if (msg.wParam == VK_ESCAPE && fault_.Escape()) return true;
     std::optional<Ctl> c = in_form ? ControlOf(GetFocus()) : std::nullopt;
-    if (msg.wParam == VK_RETURN && in_form) {
-      // Enter clicks a focused button and does nothing anywhere else.
-      if (c && Def(*c).kind == Kind::CommandButton) Act(*c, [&] { return form_.Click(*c); });
-      return true;
-    }
-    if (c && Def(*c).kind == Kind::OptionButton && ArrowOf(msg.wParam)) {
-      OnOptionArrow(*c, msg.wParam);
-      return true;
-    }
+    if (in_form && OnFormKey(c, msg.wParam)) return true;
   }
-  // The wheel over a closed list would pick the next item when the user only
-  // meant to scroll past.
-  if (msg.message == WM_MOUSEWHEEL && in_form && !IsComboDropped(msg.hwnd)) {
+  if (msg.message == WM_MOUSEWHEEL && in_form) {
     std::optional<Ctl> c = ControlOf(msg.hwnd);
-    if (c && Def(*c).kind == Kind::ComboBox) return true;
+    if (c && !face::WheelReaches(Def(*c).kind, IsComboDropped(msg.hwnd))) return true;
   }
   if (in_message) return IsDialogMessageW(message, &msg) != FALSE;
   return in_form && IsDialogMessageW(hwnd_, &msg) != FALSE;

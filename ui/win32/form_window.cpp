@@ -36,7 +36,7 @@ ChildClass ClassOf(Kind kind) {
     case Kind::Label:
       return {L"STATIC", kStatic, 0};
     case Kind::Display:
-      return {L"STATIC", SS_OWNERDRAW | WS_BORDER, 0};
+      return {L"STATIC", SS_OWNERDRAW, 0};
     case Kind::TextBox:
       return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
     case Kind::ComboBox:

@@ -114,6 +114,7 @@ class FormWindow {
   void OnListOpening(Ctl c);
   void OnListOpened();
   void OnOptionArrow(Ctl focused, WPARAM key);
+  bool OnFormKey(std::optional<Ctl> c, WPARAM key);
   LRESULT OnColour(HDC dc);
   void Act(Ctl touched, const std::function<std::optional<FaultKind>()>& action);
   void WriteText(HWND w, const std::string& text);

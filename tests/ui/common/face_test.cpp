@@ -6,6 +6,7 @@
 #include "ui/common/fault_message.h"
 #include "ui/common/geometry.h"
 #include "ui/common/keyboard.h"
+#include "ui/common/look.h"
 #include "ui/common/reading.h"
 #include "ui/common/reading_order.h"
 
@@ -136,6 +137,54 @@ TEST(KeyboardTest, ArrowsMoveThroughTheOptionGroupAndWrapAround) {
   EXPECT_EQ(OptionAfterArrow(0, Arrow::Up), 7);
   EXPECT_EQ(OptionTabStop(std::nullopt), 0);
   EXPECT_EQ(OptionTabStop(5), 5);
+}
+
+TEST(KeyboardTest, EnterClicksOnlyButtonsAndTheWheelSkipsClosedLists) {
+  struct Row {
+    FormKey key;
+    Kind focused;
+    bool list_open;
+    KeyAnswer answer;
+  };
+  const Row rows[] = {
+      {FormKey::Enter, Kind::CommandButton, false, KeyAnswer::Click},
+      {FormKey::Enter, Kind::ComboBox, false, KeyAnswer::Nothing},
+      {FormKey::Enter, Kind::TextBox, false, KeyAnswer::Nothing},
+      {FormKey::Enter, Kind::ComboBox, true, KeyAnswer::Control},
+      {FormKey::Arrow, Kind::OptionButton, false, KeyAnswer::MoveOption},
+      {FormKey::Arrow, Kind::TextBox, false, KeyAnswer::Control},
+      {FormKey::Other, Kind::CommandButton, false, KeyAnswer::Control},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(AnswerToKey(row.key, row.focused, row.list_open), row.answer)
+        << static_cast<int>(row.key) << " " << static_cast<int>(row.focused);
+  }
+  EXPECT_FALSE(WheelReaches(Kind::ComboBox, false));
+  EXPECT_TRUE(WheelReaches(Kind::ComboBox, true));
+  EXPECT_TRUE(WheelReaches(Kind::TextBox, false));
+}
+
+TEST(LookTest, DisplaysSitOnTheFormAndEveryFrameReachesThreeToOne) {
+  EXPECT_EQ(LookOf(Kind::Display).background, Surface::Form);
+  EXPECT_EQ(LookOf(Kind::TextBox).background, Surface::Input);
+  EXPECT_EQ(LookOf(Kind::ComboBox).background, Surface::Input);
+  EXPECT_DOUBLE_EQ(Contrast({0, 0, 0}, {1, 1, 1}), 21);
+  auto grey = [](int v) { return Rgb{v / 255.0, v / 255.0, v / 255.0}; };
+  struct Palette {
+    const char* what;
+    Rgb form, text;
+  };
+  const Palette palettes[] = {{"Windows light", grey(240), grey(0)},
+                              {"Qt light", grey(239), grey(0)},
+                              {"Qt dark", grey(53), grey(255)},
+                              {"page dark", grey(45), grey(232)}};
+  for (const Palette& p : palettes) {
+    for (Kind kind : {Kind::Display, Kind::TextBox, Kind::CheckBox, Kind::OptionButton}) {
+      double share = LookOf(kind).frame_share;
+      EXPECT_GE(Contrast(Mix(p.form, p.text, share), p.form), 3.0)
+          << p.what << " " << static_cast<int>(kind);
+    }
+  }
 }
 
 TEST(KeyboardTest, TabFollowsTheTabIndexThroughEveryInput) {

@@ -43,6 +43,8 @@ TEST(UserEditTest, CutsOnlyTheInsertedTextToTheRoomLeft) {
       {"an emoji is two units and one character", "😀1", {3, 3, "😀😀😀😀"}, 5, "😀1😀😀😀", 9, false},
       {"offsets past the end", "12", {7, 9, "3"}, 5, "123", 3, false},
       {"a selection given backwards", "1234", {3, 1, ""}, 5, "14", 1, false},
+      {"a paste of lines keeps the first", "4040", {0, 4, "12\r\n34"}, 5, "12", 2, false},
+      {"a paste starting with a break", "40", {1, 2, "\n7"}, 5, "4", 1, true},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
@@ -51,6 +53,25 @@ TEST(UserEditTest, CutsOnlyTheInsertedTextToTheRoomLeft) {
     EXPECT_EQ(out.cursor, row.cursor);
     EXPECT_EQ(out.refused, row.refused);
   }
+}
+
+TEST(UserEditTest, BackspaceAndDeleteTakeTheSelectionOrOneCharacter) {
+  const std::u16string text = u"a\U0001F600b";  // units: a, the emoji's pair, b
+  struct Row {
+    std::size_t start, end;
+    bool forward;
+    Span span;
+  };
+  const Row rows[] = {
+      {1, 3, false, {1, 3}}, {3, 1, true, {1, 3}}, {1, 1, true, {1, 3}},  {3, 3, false, {1, 3}},
+      {0, 0, false, {0, 0}}, {4, 4, true, {4, 4}}, {4, 4, false, {3, 4}}, {9, 9, false, {3, 4}},
+  };
+  for (const Row& row : rows) {
+    Span span = DeletedSpan(text, row.start, row.end, row.forward);
+    EXPECT_EQ(span.start, row.span.start) << row.start << " " << row.end << " " << row.forward;
+    EXPECT_EQ(span.end, row.span.end) << row.start << " " << row.end << " " << row.forward;
+  }
+  EXPECT_EQ(DeletedSpan(u"\xD83D", 0, 0, true).end, 1U);  // half a pair is one unit
 }
 
 TEST(UserEditTest, CountsUtf16UnitsAndFindsTheirBytes) {

@@ -75,7 +75,7 @@ class ScaleTest : public WindowTest {
     QVERIFY(ShownExposed(window));
     QImage image = window.grab().toImage();
     const QPalette& p = window.palette();
-    const QColor frame = FrameColour(p, kDisplayFrameShare);
+    const QColor frame = FrameColour(p, Kind::Display);
     const double dpr = image.devicePixelRatio();
     const QList<DisplayField*> fields = window.findChildren<DisplayField*>();
     QVERIFY(!fields.isEmpty());

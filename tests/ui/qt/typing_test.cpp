@@ -126,24 +126,34 @@ class TypingTest : public WindowTest {
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("shown");
     QTest::newRow("Ctrl+V") << "4040"
                             << "123450"
-                            << "keys";
+                            << "keys"
+                            << "12345";
     QTest::newRow("Shift+Insert") << "4040"
                                   << "123450"
-                                  << "insert";
+                                  << "insert"
+                                  << "12345";
     QTest::newRow("the menu") << "4040"
                               << "123450"
-                              << "menu";
+                              << "menu"
+                              << "12345";
     QTest::newRow("a tab at the end of both") << "7\t"
                                               << "123456\t"
-                                              << "keys";
+                                              << "keys"
+                                              << "12345";
+    QTest::newRow("lines: the first") << "4040"
+                                      << "123\r\n45"
+                                      << "keys"
+                                      << "123";
   }
 
   void aPasteOverAllKeepsThePastedTextsStart() {
     QFETCH(QString, before);
     QFETCH(QString, pasted);
     QFETCH(QString, how);
+    QFETCH(QString, shown);
     Form1 form(RecordingRouting());
     Form1Window window(form);
     auto* text2 = Find<QLineEdit>(window, "Text2");
@@ -155,9 +165,9 @@ class TypingTest : public WindowTest {
     if (how == "keys") QTest::keyClick(text2, Qt::Key_V, Qt::ControlModifier);
     if (how == "insert") QTest::keyClick(text2, Qt::Key_Insert, Qt::ShiftModifier);
     if (how == "menu") QVERIFY(ChooseFromMenu(text2, "edit-paste"));
-    QCOMPARE(text2->text(), QStringLiteral("12345"));
-    QCOMPARE(text2->cursorPosition(), 5);
-    QCOMPARE(g_log, std::vector<std::string>{"Text2_Change 12345"});
+    QCOMPARE(text2->text(), shown);
+    QCOMPARE(text2->cursorPosition(), shown.size());
+    QCOMPARE(g_log, std::vector<std::string>{"Text2_Change " + shown.toStdString()});
   }
 
   // A program write longer than the typing limit still shows whole.

@@ -155,7 +155,11 @@ test("Esc on the background's menu gives the focus back where it was", () =>
 // Every visible text against the colour behind it (4.5:1 at least) and every
 // field's and button's border against the form's colour (3:1 at least).
 function contrastShortfalls() {
-  const rgb = (c) => c.match(/[\d.]+/g).map(Number);
+  // "rgb(r, g, b)" in 0-255, or "color(srgb r g b)" (a mixed colour) in 0-1.
+  const rgb = (c) => {
+    const v = c.match(/[\d.]+/g).map(Number);
+    return c.startsWith("color(srgb") ? [...v.slice(0, 3).map((x) => x * 255), v[3] ?? 1] : v;
+  };
   const lum = (c) =>
     rgb(c)
       .slice(0, 3)

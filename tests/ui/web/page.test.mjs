@@ -215,7 +215,8 @@ test("a paste over a selection keeps the first characters of the pasted text tha
     // State: "4040" in Text2, all of it selected. Action: "123450" pasted with Ctrl+V.
     await page.click("#Text2");
     await page.keyboard.type("4040");
-    for (const [from, to, pasted, kept, cursor] of [[0, 4, "123450", "12345", 5], [1, 2, "\t9876", "1\t345", 2]]) {
+    for (const [from, to, pasted, kept, cursor] of [[0, 4, "123450", "12345", 5], [1, 2, "\t9876", "1\t345", 2],
+      [0, 5, "12\r\n34", "12", 2]]) {
       await page.$eval("#Text2", (el, a, b) => el.setSelectionRange(a, b), from, to);
       await page.evaluate((t) => navigator.clipboard.writeText(t), pasted);
       await press(page, "Control", "KeyV");

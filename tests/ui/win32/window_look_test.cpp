@@ -14,6 +14,7 @@
 #include <commctrl.h>
 
 #include "ui/common/geometry.h"
+#include "ui/win32/colours.h"
 #include "ui/win32/form_font.h"
 
 namespace selbrin::win32 {
@@ -152,7 +153,8 @@ TEST_F(WindowLookTest, StandsAtOneScaleOfTheTableInTheDialogFont) {
 
 // State: the typical use.  Action: none.
 // Expected: a display field is filled with the form's colour, not the
-// input's; "Motor Deviri"'s left border shows beside its caption.
+// input's, inside a frame lighter than the text; "Motor Deviri"'s left border
+// shows beside its caption.
 TEST_F(WindowLookTest, DisplayFieldsLookReadOnly) {
   TypicalUse();
   HWND field = Control(Ctl::Label31);
@@ -165,7 +167,8 @@ TEST_F(WindowLookTest, DisplayFieldsLookReadOnly) {
   GetWindowRect(field, &edge);
   MapWindowPoints(nullptr, window_.hwnd(), reinterpret_cast<POINT*>(&edge), 2);
   COLORREF border = ScreenPixel(window_.hwnd(), edge.left, (edge.top + edge.bottom) / 2);
-  EXPECT_EQ(border, GetSysColor(COLOR_WINDOWFRAME));
+  EXPECT_EQ(border, FrameColour(Kind::Display));
+  EXPECT_NE(border, GetSysColor(COLOR_WINDOWTEXT));  // which glares on a dark form
 }
 
 // State: a new window.  Action: values measured for Label40 in its font.
