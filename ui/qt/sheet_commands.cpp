@@ -20,10 +20,17 @@
 #include "sheet/sheet.h"
 #include "ui/common/command_keys.h"
 #include "ui/common/commands.h"
+#include "ui/common/print_page.h"
 #include "ui/qt/widgets.h"
 
 namespace selbrin::ui {
 namespace {
+
+// The sheet's page, which the size matches to A4.
+QPageSize PrintPageSize() {
+  return QPageSize(QSizeF(face::kPrintPage.width_mm, face::kPrintPage.height_mm),
+                   QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch);
+}
 
 constexpr int kPdfResolution = 600;  // dots per inch of the drawing in the PDF
 
@@ -118,7 +125,7 @@ bool SheetCommands::Paint(QPagedPaintDevice& device) const {
 
 void SheetCommands::Print() {
   QPrinter printer(QPrinter::HighResolution);
-  printer.setPageSize(QPageSize(QPageSize::A4));
+  printer.setPageSize(PrintPageSize());
   printer.setPageOrientation(QPageLayout::Portrait);
   printer.setFullPage(true);  // the sheet keeps its own margins
   printer.setDocName(ToQt(sheet::kSheetTitle));
@@ -133,7 +140,7 @@ void SheetCommands::Print() {
 
 bool SheetCommands::WritePdf(const QString& path) const {
   QPdfWriter writer(path);
-  writer.setPageSize(QPageSize(QPageSize::A4));
+  writer.setPageSize(PrintPageSize());
   writer.setPageOrientation(QPageLayout::Portrait);
   writer.setPageMargins(QMarginsF(0, 0, 0, 0));
   writer.setResolution(kPdfResolution);

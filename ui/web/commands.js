@@ -134,7 +134,8 @@ export class SheetCommands {
     const today = new Date();
     const svg = this.model.sheetSvg(today.getFullYear(), today.getMonth() + 1, today.getDate());
     const doc = new DOMParser().parseFromString(svg, "image/svg+xml");
-    this.sheet.replaceChildren(document.importNode(doc.documentElement, true));
+    const style = element("style", { textContent: `@media print {\n${this.model.printCss()}}` });
+    this.sheet.replaceChildren(style, document.importNode(doc.documentElement, true));
   }
 
   print() {

@@ -30,6 +30,7 @@ export function wrapModel(module, tableJson) {
     aboutText: fn("sb_about_text", s, []),
     resultsText: fn("sb_results_text", s, []),
     sheetSvg: fn("sb_sheet_svg", s, [n, n, n]),
+    printCss: fn("sb_print_css", s, []),
   };
 }
 

@@ -14,6 +14,7 @@
 #include "ui/common/fault_message.h"
 #include "ui/common/geometry.h"
 #include "ui/common/lists.h"
+#include "ui/common/print_page.h"
 #include "ui/common/reading.h"
 #include "ui/common/user_edit.h"
 #include "ui/web/page_json.h"
@@ -123,5 +124,8 @@ EMSCRIPTEN_KEEPALIVE const char* sb_sheet_svg(int year, int month, int day) {
   return Return(selbrin::sheet::SheetSvg(Model(), SELBRIN_VERSION_TEXT, {year, month, day},
                                          web::DriveTitle()));
 }
+
+// The page's style for printing the sheet, which every face prints alike.
+EMSCRIPTEN_KEEPALIVE const char* sb_print_css() { return Return(face::PrintPageCss("#sheet svg")); }
 
 }  // extern "C"

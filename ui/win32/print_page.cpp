@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "ui/common/command_keys.h"
+#include "ui/common/print_page.h"
 #include "ui/win32/wide.h"
 
 namespace selbrin::win32 {
@@ -13,23 +14,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::string_view kXmlDeclarationEnd = "?>\n";
 constexpr std::wstring_view kPageStem = L"selbrin-sheet-";
 constexpr std::wstring_view kPageExtension = L".html";
 constexpr std::string_view kWrittenTo = "Hesap sayfası şuraya yazıldı:";
 constexpr std::string_view kNotWrittenTo = "Hesap sayfası şuraya yazılamadı:";
 constexpr std::string_view kNotOpened = "Tarayıcı açılamadı:";
 constexpr std::string_view kReason = "Neden:";
-
-// The page at A4 without the browser's margins: the sheet has its own.
-constexpr std::string_view kPageHead =
-    "<!DOCTYPE html>\n<html lang=\"tr\">\n<head>\n<meta charset=\"utf-8\">\n"
-    "<title>Selbrin</title>\n<style>\n@page { size: A4 portrait; margin: 0; }\n"
-    "html, body { margin: 0; }\nsvg { display: block; width: 210mm; height: 297mm; }\n"
-    "</style>\n</head>\n<body>\n";
-constexpr std::string_view kPageTail =
-    "<script>window.addEventListener(\"load\", function () { window.print(); });</script>\n"
-    "</body>\n</html>\n";
 
 bool IsPrintPage(const fs::path& path) {
   std::wstring name = path.filename().wstring();
@@ -52,13 +42,7 @@ std::string SystemText(DWORD error) {
 }  // namespace
 
 std::string PrintPage(const Form1& form, const sheet::Date& date, const sheet::TitleBlock& title) {
-  std::string svg = sheet::SheetSvg(form, SELBRIN_VERSION_TEXT, date, title);
-  // An XML declaration has no place inside an HTML page.
-  std::size_t end = svg.find(kXmlDeclarationEnd);
-  if (svg.starts_with("<?xml") && end != std::string::npos) {
-    svg.erase(0, end + kXmlDeclarationEnd.size());
-  }
-  return std::string(kPageHead) + svg + std::string(kPageTail);
+  return face::PrintPageHtml(sheet::SheetSvg(form, SELBRIN_VERSION_TEXT, date, title));
 }
 
 bool WritePrintPage(const std::wstring& path, const Form1& form, const sheet::Date& date,

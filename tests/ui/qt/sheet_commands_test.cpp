@@ -71,6 +71,13 @@ class SheetCommandsTest : public QObject {
     for (const sheet::Field& field : sheet::Fields(form)) {
       QVERIFY2(text.contains(QString::fromStdString(field.value)), field.value.c_str());
     }
+    // ... on an A4 portrait page.
+    QProcess info;
+    info.start(QStandardPaths::findExecutable(QStringLiteral("pdfinfo")), {pdf});
+    QVERIFY(info.waitForFinished());
+    const QString page = QString::fromUtf8(info.readAllStandardOutput());
+    QVERIFY2(page.contains(QStringLiteral("Page size:       595 x 842 pts (A4)")),
+             qPrintable(page));
   }
 };
 
