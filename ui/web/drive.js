@@ -6,7 +6,8 @@
 import { element } from "./draw.js";
 
 // The model's drive functions (ui/web/drive_api.cpp) under JavaScript names.
-export function wrapDrive(module, model) {
+// `commandsJson`: the drive commands as the packer wrote them into the page, when it did.
+export function wrapDrive(module, model, commandsJson) {
   const fn = (name, result, args) => module.cwrap(name, result, args);
   const n = "number";
   const s = "string";
@@ -18,7 +19,7 @@ export function wrapDrive(module, model) {
     buffer: fn("sb_drive_buffer", n, [n]),
     tooLarge: fn("sb_drive_too_large", s, [s]),
     openFile: fn("sb_open_drive", s, [s]),
-    commands: JSON.parse(module.ccall("sb_drive_commands", s, [], [])),
+    commands: JSON.parse(commandsJson ?? module.ccall("sb_drive_commands", s, [], [])),
     commandForKeys: fn("sb_drive_command_for_keys", n, [n, s]),
     heap: () => module.HEAPU8,
     model,

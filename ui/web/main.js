@@ -15,7 +15,9 @@ const instantiateWasm = (imports, receive) => {
 
 /* global createSelbrin */
 createSelbrin({ instantiateWasm }).then((module) => {
-  const drive = wrapDrive(module, wrapModel(module, document.getElementById("formTable")?.textContent));
+  // What the packer wrote into the page; the model words it when the page has none.
+  const written = (id) => document.getElementById(id)?.textContent;
+  const drive = wrapDrive(module, wrapModel(module, written("formTable")), written("driveCommands"));
   addDriveCommands(drive);
   const { model } = drive;
   const root = document.getElementById("page");

@@ -3,8 +3,9 @@
 // style sheet, the WebAssembly module (MODULE_JS's .wasm beside it, compressed),
 // its loader and the page's script modules, joined in dependency order, all
 // inlined. The form is drawn in as well, by the page's own drawing code run on
-// the model here, with the control table it was drawn from: the browser reads
-// the form with the page, and the script only adopts it. The file is plain
+// the model here, with the control table it was drawn from and the drive
+// commands: the browser reads the form with the page, and the script only
+// adopts it. The file is plain
 // ASCII, which the browser reads in one-byte strings throughout.
 import { readFileSync, writeFileSync } from "node:fs";
 import { join } from "node:path";
@@ -43,13 +44,17 @@ async function drawnForm() {
     WebAssembly.instantiate(wasm, imports).then(({ instance, module }) => receive(instance, module));
     return {};
   };
-  const model = wrapModel(await createSelbrin({ instantiateWasm }));
+  const module = await createSelbrin({ instantiateWasm });
+  const model = wrapModel(module);
   globalThis.document = markupDocument;
   const root = markupDocument.createElement("main");
   drawForm(model.table, (c) => itemsOf(model, c), root);
-  return { table: JSON.stringify(model.table), markup: root.innerHTML };
+  const driveCommands = module.ccall("sb_drive_commands", "string", [], []);
+  return { table: JSON.stringify(model.table), driveCommands, markup: root.innerHTML };
 }
 const form = await drawnForm();
+// JSON the page reads: the model's words, which it need not put together again.
+const dataBlock = (id, json) => `<script type="application/json" id="${id}">${safe(asciiJs(json))}</script>`;
 
 // gzip without a name or a time in its header: the same module packs to the same page.
 const wasm = gzipSync(readFileSync(moduleJs.replace(/\.js$/, ".wasm")), { level: constants.Z_BEST_COMPRESSION });
@@ -63,6 +68,6 @@ const html = asciiHtml(read(join(source, "page.html")))
   .replace(/<link rel="stylesheet" href="([a-z]+\.css)">/g, (_, css) => `<style>\n${asciiCss(read(join(source, css)))}</style>`)
   .replace('<script src="selbrin-web.js"></script>', () => `<script>${safe(asciiJs(read(moduleJs)))}</script>`)
   .replace('<main id="page"></main>', () => `<main id="page">${asciiHtml(form.markup)}</main>`)
-  .replace("</head>", () => `<script type="application/json" id="formTable">${safe(asciiJs(form.table))}</script>\n</head>`)
+  .replace("</head>", () => `${dataBlock("formTable", form.table)}\n${dataBlock("driveCommands", form.driveCommands)}\n</head>`)
   .replace('<script type="module" src="main.js"></script>', () => `<script type="module">\n${safe(asciiJs(script))}</script>`);
 writeFileSync(out, html);

@@ -272,11 +272,11 @@ const formElements = (page) =>
   );
 
 test("the form the packer drew into the page is the one the page draws without it", async () => {
-  // State: the packed page, and a copy without the drawn form and its table.
+  // State: the packed page, and a copy without the drawn form and the model's words.
   const packed = readFileSync(pagePath, "utf8");
   const bare = packed
     .replace(/<main id="page">.+?<\/main>/s, '<main id="page"></main>')
-    .replace(/<script type="application\/json" id="formTable">.+?<\/script>/s, "");
+    .replaceAll(/<script type="application\/json" id="\w+">.+?<\/script>/gs, "");
   assert.ok(bare.length < packed.length - 20000, "the packed page holds the form and its table");
   const dir = mkdtempSync(join(tmpdir(), "selbrin-bare-"));
   try {
