@@ -16,8 +16,8 @@ const withAttributes = (el, attributes) => {
 export function drawForm(table, items, root) {
   const frame = withAttributes(element("section", { className: "frame" }), { "aria-label": table.name });
   const title = element("div", { id: "formTitle", className: "title", textContent: table.title });
-  // Drawn as the view measures it, so that a frame the browser draws before the
-  // script runs lays out what the script reads first.
+  // Drawn as the view measures it, so that the page's first layout is the one
+  // the view reads; hidden until the view has placed it (page.css).
   const client = element("div", { id: "client", className: "client measuring" });
   frame.append(title, client);
   const form = { table, client, parts: [], group: null };

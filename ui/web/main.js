@@ -24,12 +24,15 @@ createSelbrin({ instantiateWasm }).then((module) => {
   // The packed page holds the form already; the page's sources draw it here.
   if (!root.firstElementChild) drawForm(model.table, (c) => itemsOf(model, c), root);
   const view = new FormView(model, root);
+  // The page is laid out once before the script is done: the narrow layout reads
+  // the screen's width, the view measures its controls, and from then on
+  // everything is only written.
   const narrow = new NarrowLayout(view);
+  view.place();
+  narrow.fit(narrow.width);
   const commands = new SheetCommands(view.model, view.frame);
   const link = new DriveLink(drive, view, commands);
-  // Every element written before anything is read back: the page lays out once more.
   view.refresh();
-  narrow.fit();
   // Esc anywhere in the form closes the fault message.
   document.addEventListener("keydown", (e) => {
     if (e.key === "Escape") view.escape();

@@ -10,10 +10,19 @@ const readableText = 12; // CSS px
 const pageMargin = 32; // the body's padding on both sides (page.css), CSS px
 
 export class NarrowLayout {
+  // Reads what it needs before the view places the form: the page is laid out
+  // for the view's measuring then, and is read once for both.
   constructor(view) {
     this.view = view;
+    const style = getComputedStyle(view.frame);
+    this.text = parseFloat(style.fontSize);
+    this.edges = parseFloat(style.borderLeftWidth) + parseFloat(style.borderRightWidth);
+    this.width = document.documentElement.clientWidth;
     this.forTouch();
     addEventListener("resize", () => this.fit());
+    // The placed form may bring a scroll bar, which narrows the page: looked at
+    // again in the first frame, on the layout the browser makes for it.
+    requestAnimationFrame(() => this.fit());
   }
 
   forTouch() {
@@ -28,19 +37,14 @@ export class NarrowLayout {
   }
 
   // The form's own layout where it fits, scaled down where its text stays
-  // readable, else the column.
-  fit() {
+  // readable, else the column. `width`: the page's, read on the layout at hand.
+  fit(width = document.documentElement.clientWidth) {
     const { frame, client } = this.view;
-    // Read once, where the page is laid out already.
-    if (this.text === undefined) {
-      const style = getComputedStyle(frame);
-      this.text = parseFloat(style.fontSize);
-      this.edges = parseFloat(style.borderLeftWidth) + parseFloat(style.borderRightWidth);
-    }
     const natural = parseFloat(client.style.width) + this.edges;
-    const scale = Math.min(1, (document.documentElement.clientWidth - pageMargin) / natural);
+    const scale = Math.min(1, (width - pageMargin) / natural);
     const column = scale * this.text < readableText;
-    frame.style.zoom = column || scale === 1 ? "" : String(scale);
-    document.body.classList.toggle("column", column);
+    const zoom = column || scale === 1 ? "" : String(scale);
+    if (frame.style.zoom !== zoom) frame.style.zoom = zoom;
+    if (document.body.classList.contains("column") !== column) document.body.classList.toggle("column", column);
   }
 }

@@ -8,6 +8,7 @@
 // adopts it. The file is plain
 // ASCII, which the browser reads in one-byte strings throughout.
 import { readFileSync, writeFileSync } from "node:fs";
+import { createRequire } from "node:module";
 import { join } from "node:path";
 import { gzipSync, constants } from "node:zlib";
 import { markupDocument } from "./markup.mjs";
@@ -26,6 +27,28 @@ const unmodule = (js) =>
     .filter((line) => !line.startsWith("import "))
     .map((line) => line.replace(/^export /, ""))
     .join("\n");
+// The scripts without their comments and indentation: the browser reads every
+// byte of the page before the form is live, and these are a third of them.
+// Each token is kept as written, and a line break between two tokens stays one,
+// so the script means what it meant. The tokenizer is the one Emscripten
+// brings with it.
+const require = createRequire(import.meta.url);
+const { tokenizer } = require(require.resolve("acorn", { paths: [source, "/usr/share/nodejs"] }));
+function compact(js) {
+  let out = "";
+  let end = 0;
+  for (const token of tokenizer(js, { ecmaVersion: "latest" })) {
+    const gap = js.slice(end, token.start);
+    out += gap.includes("\n") ? "\n" : gap ? " " : "";
+    out += js.slice(token.start, token.end);
+    end = token.end;
+  }
+  return out;
+}
+// The page's modules as one classic script at the end of the page, run as soon
+// as the parser reaches it: a module would wait for the parser to finish, and
+// the browser would lay out and paint the form once more before it ran.
+const classic = (js) => compact(`(() => {\n"use strict";\n${js}\n})();`);
 // Every character beyond ASCII as an escape, in each language's own way (the
 // scripts have them in strings and comments only).
 const escapeEach = (text, escape) => text.replace(/[\u0080-\u{10FFFF}]/gu, escape);
@@ -64,10 +87,10 @@ const script = modules.map((m) => unmodule(read(join(source, m)))).join("\n");
 const icon = `data:image/svg+xml,${encodeURIComponent(read(iconSvg).replace(/<\?xml[^>]*>\s*/, ""))}`;
 const html = asciiHtml(read(join(source, "page.html")))
   .replace('<link rel="icon" href="icon.svg">', () => `<link rel="icon" href="${icon}">`)
-  .replace('<script src="wasm.js"></script>', () => `${wasmBlock}\n<script>\n${asciiJs(loader)}</script>`)
+  .replace('<script src="wasm.js"></script>', () => `${wasmBlock}\n<script>\n${asciiJs(compact(loader))}</script>`)
   .replace(/<link rel="stylesheet" href="([a-z]+\.css)">/g, (_, css) => `<style>\n${asciiCss(read(join(source, css)))}</style>`)
   .replace('<script src="selbrin-web.js"></script>', () => `<script>${safe(asciiJs(read(moduleJs)))}</script>`)
   .replace('<main id="page"></main>', () => `<main id="page">${asciiHtml(form.markup)}</main>`)
   .replace("</head>", () => `${dataBlock("formTable", form.table)}\n${dataBlock("driveCommands", form.driveCommands)}\n</head>`)
-  .replace('<script type="module" src="main.js"></script>', () => `<script type="module">\n${safe(asciiJs(script))}</script>`);
+  .replace('<script type="module" src="main.js"></script>', () => `<script>\n${safe(asciiJs(classic(script)))}</script>`);
 writeFileSync(out, html);

@@ -11,8 +11,8 @@ export class FormView {
     this.model = model;
     this.table = model.table;
     this.parts = []; // per control: { el (what the user acts on), box (what is placed) }
+    this.tipsDue = false;
     this.adopt(root);
-    this.place();
   }
 
   adopt(root) {
@@ -141,8 +141,22 @@ export class FormView {
     p.el.setAttribute("aria-label", reading);
   }
 
-  // A value cut by its box shows whole in the box's tooltip. Called after every
-  // field is written, so that the page lays out once for all of them.
+  // A value cut by its box shows whole in the box's tooltip. Whether it is cut
+  // is known once the page is laid out: decided in the next frame, on the
+  // layout the browser makes for it anyway, rather than forcing one at every
+  // refresh.
+  tipsLater() {
+    if (this.tipsDue) return;
+    this.tipsDue = true;
+    requestAnimationFrame(() => {
+      this.tipsDue = false;
+      this.parts.forEach((p, c) => {
+        const d = this.table.controls[c];
+        if (d.kind === "display") this.tipDisplay(p, d, this.model.text(c));
+      });
+    });
+  }
+
   tipDisplay(p, d, text) {
     const cut = p.value.scrollWidth > p.value.clientWidth;
     const tip = cut ? text : d.tooltip;
@@ -170,7 +184,6 @@ export class FormView {
   refresh() {
     const m = this.model;
     const stop = m.optionStop();
-    const shown = [];
     this.parts.forEach((p, c) => {
       const d = this.table.controls[c];
       const text = m.text(c);
@@ -178,7 +191,6 @@ export class FormView {
         if (p.el.textContent !== text) p.el.textContent = text;
       } else if (d.kind === "display") {
         this.showDisplay(p, text, m.reading(c));
-        shown.push([p, d, text]);
       } else if (d.kind === "text" || d.kind === "combo") {
         if (p.el.value !== text) p.el.value = text;
         if (p.combo && p.combo.list.children.length !== m.itemCount(c)) p.combo.setItems(this.items(c));
@@ -189,7 +201,7 @@ export class FormView {
       if (m.ended()) p.el.disabled = true;
       if (m.ended() && p.combo) p.combo.button.disabled = true;
     });
-    for (const [p, d, text] of shown) this.tipDisplay(p, d, text);
+    this.tipsLater();
     this.showMessage();
     if (this.endedNote.hidden !== (m.ended() !== 1)) this.endedNote.hidden = m.ended() !== 1;
     document.body.classList.toggle("ended", m.ended() === 1);

@@ -111,8 +111,9 @@ test("a value cut by its box ends in an ellipsis and shows whole in the tooltip"
     await page.keyboard.type("123456789012");
     await page.click("#Text2");
     await page.keyboard.type("99999");
-    // Expected: Label40's value in its tooltip, an ellipsis where it is cut, in inputs too;
-    // a value that fits leaves the control's own tooltip.
+    // Expected, from the next frame on: Label40's value in its tooltip, an ellipsis where it is
+    // cut, in inputs too; a value that fits leaves the control's own tooltip.
+    await page.evaluate(() => new Promise((frame) => requestAnimationFrame(() => frame())));
     const long = await value(page, "Label40");
     assert.ok(long.length > 15, long);
     assert.equal(await page.$eval("#Label40", (el) => el.title), long);
