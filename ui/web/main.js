@@ -6,6 +6,7 @@ import { FormView } from "./view.js";
 import { SheetCommands } from "./commands.js";
 import { DriveLink, addDriveCommands, wrapDrive } from "./drive.js";
 import { NarrowLayout } from "./narrow.js";
+import { PlacementMemory, placeForm } from "./placement.js";
 
 // The module is already compiling (wasm.js); this only instantiates it.
 const instantiateWasm = (imports, receive) => {
@@ -24,12 +25,8 @@ createSelbrin({ instantiateWasm }).then((module) => {
   // The packed page holds the form already; the page's sources draw it here.
   if (!root.firstElementChild) drawForm(model.table, (c) => itemsOf(model, c), root);
   const view = new FormView(model, root);
-  // The page is laid out once before the script is done: the narrow layout reads
-  // the screen's width, the view measures its controls, and from then on
-  // everything is only written.
   const narrow = new NarrowLayout(view);
-  view.place();
-  narrow.fit(narrow.width);
+  const placement = placeForm(view, narrow, new PlacementMemory(root));
   const commands = new SheetCommands(view.model, view.frame);
   const link = new DriveLink(drive, view, commands);
   view.refresh();
@@ -37,6 +34,6 @@ createSelbrin({ instantiateWasm }).then((module) => {
   document.addEventListener("keydown", (e) => {
     if (e.key === "Escape") view.escape();
   });
-  window.selbrin = { model: view.model, view, commands, link };
+  window.selbrin = { model: view.model, view, commands, link, placement };
   document.body.dataset.ready = "true";
 });

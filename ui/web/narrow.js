@@ -10,19 +10,10 @@ const readableText = 12; // CSS px
 const pageMargin = 32; // the body's padding on both sides (page.css), CSS px
 
 export class NarrowLayout {
-  // Reads what it needs before the view places the form: the page is laid out
-  // for the view's measuring then, and is read once for both.
   constructor(view) {
     this.view = view;
-    const style = getComputedStyle(view.frame);
-    this.text = parseFloat(style.fontSize);
-    this.edges = parseFloat(style.borderLeftWidth) + parseFloat(style.borderRightWidth);
-    this.width = document.documentElement.clientWidth;
     this.forTouch();
     addEventListener("resize", () => this.fit());
-    // The placed form may bring a scroll bar, which narrows the page: looked at
-    // again in the first frame, on the layout the browser makes for it.
-    requestAnimationFrame(() => this.fit());
   }
 
   forTouch() {
@@ -36,14 +27,33 @@ export class NarrowLayout {
     combo.input.addEventListener("click", () => touched && combo.open());
   }
 
+  // What the fit depends on, read on the form's own layout: the form's font
+  // size (the column's is larger), the frame's borders and the page's width.
+  read() {
+    const style = getComputedStyle(this.view.frame);
+    const edges = parseFloat(style.borderLeftWidth) + parseFloat(style.borderRightWidth);
+    return { text: parseFloat(style.fontSize), edges, width: document.documentElement.clientWidth };
+  }
+
   // The form's own layout where it fits, scaled down where its text stays
-  // readable, else the column. `width`: the page's, read on the layout at hand.
-  fit(width = document.documentElement.clientWidth) {
-    const { frame, client } = this.view;
-    const natural = parseFloat(client.style.width) + this.edges;
-    const scale = Math.min(1, (width - pageMargin) / natural);
-    const column = scale * this.text < readableText;
-    const zoom = column || scale === 1 ? "" : String(scale);
+  // readable, else the column. `page`: what read() gives, now or on an earlier
+  // visit; by default, what it gave last with the page's width now.
+  fit(page = { ...this.page, width: document.documentElement.clientWidth }) {
+    this.page = page;
+    const { client } = this.view;
+    const natural = parseFloat(client.style.width) + page.edges;
+    const scale = Math.min(1, (page.width - pageMargin) / natural);
+    const column = scale * page.text < readableText;
+    this.show(column || scale === 1 ? "" : String(scale), column);
+  }
+
+  // The form's own layout at its own size, as the view measures it.
+  unfit() {
+    this.show("", false);
+  }
+
+  show(zoom, column) {
+    const { frame } = this.view;
     if (frame.style.zoom !== zoom) frame.style.zoom = zoom;
     if (document.body.classList.contains("column") !== column) document.body.classList.toggle("column", column);
   }

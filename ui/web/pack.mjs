@@ -9,6 +9,7 @@
 // ASCII, which the browser reads in one-byte strings throughout.
 import { readFileSync, writeFileSync } from "node:fs";
 import { createRequire } from "node:module";
+import { createHash } from "node:crypto";
 import { join } from "node:path";
 import { gzipSync, constants } from "node:zlib";
 import { markupDocument } from "./markup.mjs";
@@ -16,7 +17,7 @@ import { itemsOf, wrapModel } from "./model.js";
 import { drawForm } from "./draw.js";
 
 const [source, moduleJs, iconSvg, out] = process.argv.slice(2);
-const modules = ["model.js", "combo.js", "edits.js", "draw.js", "view.js", "about.js", "commands.js", "drive.js", "narrow.js", "main.js"];
+const modules = ["model.js", "combo.js", "edits.js", "draw.js", "view.js", "about.js", "commands.js", "drive.js", "narrow.js", "placement.js", "main.js"];
 
 const read = (file) => readFileSync(file, "utf8");
 // Inline script text must not end its own element.
@@ -76,6 +77,10 @@ async function drawnForm() {
   return { table: JSON.stringify(model.table), driveCommands, markup: root.innerHTML };
 }
 const form = await drawnForm();
+// What the form's placement depends on in the page: a browser keeps the
+// placement it measured for this hash (placement.js).
+const styles = ["page.css", "column.css"].map((css) => read(join(source, css)));
+const formHash = createHash("sha256").update([form.markup, ...styles].join("\n")).digest("hex").slice(0, 16);
 // JSON the page reads: the model's words, which it need not put together again.
 const dataBlock = (id, json) => `<script type="application/json" id="${id}">${safe(asciiJs(json))}</script>`;
 
@@ -90,7 +95,7 @@ const html = asciiHtml(read(join(source, "page.html")))
   .replace('<script src="wasm.js"></script>', () => `${wasmBlock}\n<script>\n${asciiJs(compact(loader))}</script>`)
   .replace(/<link rel="stylesheet" href="([a-z]+\.css)">/g, (_, css) => `<style>\n${asciiCss(read(join(source, css)))}</style>`)
   .replace('<script src="selbrin-web.js"></script>', () => `<script>${safe(asciiJs(read(moduleJs)))}</script>`)
-  .replace('<main id="page"></main>', () => `<main id="page">${asciiHtml(form.markup)}</main>`)
+  .replace('<main id="page"></main>', () => `<main id="page" data-form="${formHash}">${asciiHtml(form.markup)}</main>`)
   .replace("</head>", () => `${dataBlock("formTable", form.table)}\n${dataBlock("driveCommands", form.driveCommands)}\n</head>`)
   .replace('<script type="module" src="main.js"></script>', () => `<script>\n${safe(asciiJs(classic(script)))}</script>`);
 writeFileSync(out, html);

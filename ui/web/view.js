@@ -80,12 +80,31 @@ export class FormView {
     return itemsOf(this.model, c);
   }
 
+  // What each control needs, [width, height] in pixels, on the form drawn
+  // measuring (draw.js): captions and display fields with the captions they
+  // were drawn with, whatever they show now, so that a form measured again
+  // measures what it measured at the start. Called within one task, nothing of
+  // it is painted.
+  measure() {
+    const texts = this.parts.map((p, c) => this.drawnText(p, c));
+    const shown = texts.map(([el]) => [el, el && el.textContent]);
+    for (const [el, drawn] of texts) if (el && el.textContent !== drawn) el.textContent = drawn;
+    const needs = this.parts.map((p) => [p.box.offsetWidth, p.box.offsetHeight]);
+    for (const [el, text] of shown) if (el && el.textContent !== text) el.textContent = text;
+    return needs;
+  }
+
+  drawnText(p, c) {
+    const d = this.table.controls[c];
+    if (d.kind === "label") return [p.el, d.caption];
+    return d.kind === "display" ? [p.value, d.caption] : [null, null];
+  }
+
   // The form at the scale that fits the page's font: each control tells the
-  // model what it needs, the model gives back the edges in pixels. The form is
-  // drawn measuring (draw.js).
-  place() {
+  // model what it `needs`, the model gives back the edges in pixels.
+  place(needs) {
     const { model, table } = this;
-    this.parts.forEach((p, c) => model.need(c, p.box.offsetWidth, p.box.offsetHeight));
+    needs.forEach((need, c) => need && model.need(c, need[0], need[1]));
     this.client.classList.remove("measuring");
     model.layout();
     const px = (twips) => `${model.edge(twips)}px`;

@@ -275,7 +275,7 @@ test("the form the packer drew into the page is the one the page draws without i
   // State: the packed page, and a copy without the drawn form and the model's words.
   const packed = readFileSync(pagePath, "utf8");
   const bare = packed
-    .replace(/<main id="page">.+?<\/main>/s, '<main id="page"></main>')
+    .replace(/<main id="page"[^>]*>.+?<\/main>/s, '<main id="page"></main>')
     .replaceAll(/<script type="application\/json" id="\w+">.+?<\/script>/gs, "");
   assert.ok(bare.length < packed.length - 20000, "the packed page holds the form and its table");
   const dir = mkdtempSync(join(tmpdir(), "selbrin-bare-"));
@@ -291,6 +291,34 @@ test("the form the packer drew into the page is the one the page draws without i
     rmSync(dir, { recursive: true, force: true });
   }
 });
+
+test("a page opened again places its form as measured before, and measures again when that no longer fits", () =>
+  withPage({}, async (page) => {
+    const placed = () =>
+      page.evaluate(async () => {
+        await window.selbrin.placement.settled;
+        const boxes = [...document.querySelectorAll("#client .control")].map((el) => el.style.cssText);
+        return [window.selbrin.placement.from, boxes, localStorage.getItem("selbrin.placement")];
+      });
+    const reopen = async () => {
+      await page.reload();
+      await page.waitForSelector("body[data-ready]");
+    };
+    // State: a first visit, measured and kept. Action: the page opened again.
+    const [first, measured, kept] = await placed();
+    await reopen();
+    // Expected: the same places, from what was kept.
+    assert.deepEqual(await placed(), ["kept", measured, kept]);
+    // State: what was kept too small for the page's font, as after a change of fonts.
+    // Action: the page opened again. Expected: measured again, placed and kept as at first.
+    await page.evaluate(() => {
+      const stale = JSON.parse(localStorage.getItem("selbrin.placement"));
+      localStorage.setItem("selbrin.placement", JSON.stringify({ ...stale, needs: stale.needs.map(() => [1, 1]) }));
+    });
+    await reopen();
+    assert.deepEqual(await placed(), ["kept", measured, kept]);
+    assert.equal(first, "measured");
+  }));
 
 test("the packer writes each element as the drawing code set it, with its text and values escaped", () => {
   const make = (tag, props) => Object.assign(markupDocument.createElement(tag), props);
