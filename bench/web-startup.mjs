@@ -52,8 +52,15 @@ async function staticCopy(browser, dir) {
   return file;
 }
 
-// The page forgets the placement it measured before (placement.js), as on a first visit.
-const forget = () => localStorage.removeItem("selbrin.placement");
+// The page finds no placement kept (placement.js), as on a first visit; it
+// still reads the storage, and what it keeps stays for the returning visits.
+const forget = () => {
+  const get = Storage.prototype.getItem;
+  Storage.prototype.getItem = function (key) {
+    const kept = get.call(this, key);
+    return key === "selbrin.placement" ? null : kept;
+  };
+};
 
 async function load(browser, file, first) {
   const tab = await browser.newPage();
