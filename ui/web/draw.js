@@ -18,7 +18,7 @@ export function drawForm(table, items, root) {
   const title = element("div", { id: "formTitle", className: "title", textContent: table.title });
   // Drawn as the view measures it, so that the page's first layout is the one
   // the view reads; hidden until the view has placed it (page.css).
-  const client = element("div", { id: "client", className: "client measuring" });
+  const client = element("div", { id: "client", className: "client measuring unplaced" });
   frame.append(title, client);
   const form = { table, client, parts: [], group: null };
   for (const c of table.order) form.parts[c] = drawControl(form, c, items);

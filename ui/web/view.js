@@ -105,7 +105,7 @@ export class FormView {
   place(needs) {
     const { model, table } = this;
     needs.forEach((need, c) => need && model.need(c, need[0], need[1]));
-    this.client.classList.remove("measuring");
+    this.client.classList.remove("measuring", "unplaced");
     model.layout();
     const px = (twips) => `${model.edge(twips)}px`;
     const size = (from, length) => `${model.edge(from + length) - model.edge(from)}px`;
