@@ -8,10 +8,10 @@
 // adopts it. The file is plain
 // ASCII, which the browser reads in one-byte strings throughout.
 import { readFileSync, writeFileSync } from "node:fs";
-import { createRequire } from "node:module";
 import { createHash } from "node:crypto";
 import { join } from "node:path";
 import { gzipSync, constants } from "node:zlib";
+import { compact } from "./compact.mjs";
 import { markupDocument } from "./markup.mjs";
 import { itemsOf, wrapModel } from "./model.js";
 import { drawForm } from "./draw.js";
@@ -28,24 +28,6 @@ const unmodule = (js) =>
     .filter((line) => !line.startsWith("import "))
     .map((line) => line.replace(/^export /, ""))
     .join("\n");
-// The scripts without their comments and indentation: the browser reads every
-// byte of the page before the form is live, and these are a third of them.
-// Each token is kept as written, and a line break between two tokens stays one,
-// so the script means what it meant. The tokenizer is the one Emscripten
-// brings with it.
-const require = createRequire(import.meta.url);
-const { tokenizer } = require(require.resolve("acorn", { paths: [source, "/usr/share/nodejs"] }));
-function compact(js) {
-  let out = "";
-  let end = 0;
-  for (const token of tokenizer(js, { ecmaVersion: "latest" })) {
-    const gap = js.slice(end, token.start);
-    out += gap.includes("\n") ? "\n" : gap ? " " : "";
-    out += js.slice(token.start, token.end);
-    end = token.end;
-  }
-  return out;
-}
 // The page's modules as one classic script at the end of the page, run as soon
 // as the parser reaches it: a module would wait for the parser to finish, and
 // the browser would lay out and paint the form once more before it ran.

@@ -9,6 +9,7 @@ import { tmpdir } from "node:os";
 import { join, resolve } from "node:path";
 import { messageShown, openPage, pagePath, playRandomUser, value, withPage } from "./browser.mjs";
 import { markupDocument } from "../../../ui/web/markup.mjs";
+import { compact } from "../../../ui/web/compact.mjs";
 
 const screenshot = resolve(process.env.SELBRIN_SCREENSHOT ?? "build-web/screenshot.png");
 
@@ -334,4 +335,21 @@ test("the packer writes each element as the drawing code set it, with its text a
   box.append(make("span", { textContent: "1" }), "2");
   cases.push([box, '<div class="combo control" style="grid-row: 3;" data-slot="field"><span>1</span>2</div>']);
   for (const [el, html] of cases) assert.equal(el.outerHTML, html);
+});
+
+test("the packer's scripts without comments mean what they meant", () => {
+  // Each script compacted: the same value, and nothing of its comments.
+  const scripts = [
+    "const a = 1; // one\n/* two */ const b = a  +  1;\nreturn [a, b];",
+    "const f = () => {\n  return\n  42;\n};\nreturn f();", // a line break that ends the return
+    "const s = `x  // not a comment\n  ${1 + 1} y`;\nreturn s;",
+    'return ["a // b", "c /* d */", /\\/\\/ e/.source, 6 / 2 / 3];',
+    "let i = 0;\ni\n++\ni;\nreturn i;", // ++ binds to the next line
+    "const o = { a: 1 } /* c */ ; return o.a;",
+  ];
+  for (const js of scripts) {
+    const compacted = compact(js);
+    assert.deepEqual(new Function(compacted)(), new Function(js)(), compacted);
+    assert.ok(!/\/\* (two|c) \*\/|\/\/ one/.test(compacted), compacted);
+  }
 });
