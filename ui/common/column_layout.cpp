@@ -48,14 +48,16 @@ FormGroup GroupOf(Ctl c) {
 }
 
 std::array<ColumnPlace, kControlCount> ColumnLayout() {
-  // The row heads, each where its row's first control is read, then group by group.
+  // The row heads group by group, within a group where its row's first control is read.
+  const std::vector<Ctl> order = ReadingOrder();
   std::vector<Ctl> heads;
-  for (Ctl c : ReadingOrder()) {
-    if (std::find(heads.begin(), heads.end(), RowHead(c)) == heads.end())
-      heads.push_back(RowHead(c));
+  for (std::size_t g = 0; g < kFormGroupCount; ++g) {
+    for (Ctl c : order) {
+      Ctl head = RowHead(c);
+      bool listed = std::find(heads.begin(), heads.end(), head) != heads.end();
+      if (!listed && GroupOf(head) == static_cast<FormGroup>(g)) heads.push_back(head);
+    }
   }
-  std::stable_sort(heads.begin(), heads.end(),
-                   [](Ctl a, Ctl b) { return GroupOf(a) < GroupOf(b); });
   std::array<ColumnPlace, kControlCount> places{};
   for (std::size_t i = 0; i < kControlCount; ++i) {
     auto c = static_cast<Ctl>(i);

@@ -54,7 +54,6 @@ EMSCRIPTEN_KEEPALIVE double sb_layout() { return scale = face::FormScale(needs);
 EMSCRIPTEN_KEEPALIVE int sb_edge(int twips) { return face::ToPixels(twips, scale); }
 
 EMSCRIPTEN_KEEPALIVE const char* sb_text(int c) { return Return(Model().Text(At(c))); }
-EMSCRIPTEN_KEEPALIVE int sb_value(int c) { return Model().Value(At(c)); }
 EMSCRIPTEN_KEEPALIVE int sb_item_count(int c) {
   return static_cast<int>(Model().Items(At(c)).size());
 }
@@ -65,12 +64,24 @@ EMSCRIPTEN_KEEPALIVE const char* sb_item(int c, int i) {
 EMSCRIPTEN_KEEPALIVE int sb_list_match(int c) {
   return face::ItemEqualTo(Model().Items(At(c)), Model().Text(At(c)));
 }
-EMSCRIPTEN_KEEPALIVE const char* sb_reading(int c) {
-  return Return(face::DisplayReading(At(c), Model().Caption(At(c))));
-}
-EMSCRIPTEN_KEEPALIVE int sb_ended() { return Model().ended() ? 1 : 0; }
-EMSCRIPTEN_KEEPALIVE int sb_option_stop() {
-  return face::OptionTabStop(selbrin::SelectedProfile(Model()));
+// All the page shows of the model, read back in one call after every action:
+// {"stop", "ended", "messageOpen", "messageText", "controls": [[text, value,
+// item count, reading (displays only)]...]}.
+EMSCRIPTEN_KEEPALIVE const char* sb_state() {
+  const selbrin::Form1& form = Model();
+  std::string j =
+      "{\"stop\":" + std::to_string(face::OptionTabStop(selbrin::SelectedProfile(form))) +
+      ",\"ended\":" + (form.ended() ? "1" : "0") +
+      ",\"messageOpen\":" + (message.shown() ? "1" : "0") +
+      ",\"messageText\":" + web::Quoted(message.text()) + ",\"controls\":[";
+  for (std::size_t i = 0; i < selbrin::kControlCount; ++i) {
+    Ctl c = At(static_cast<int>(i));
+    bool display = selbrin::Def(c).kind == selbrin::Kind::Display;
+    j += (i ? ",[" : "[") + web::Quoted(form.Text(c)) + "," + std::to_string(form.Value(c)) + "," +
+         std::to_string(form.Items(c).size()) + "," +
+         web::Quoted(display ? face::DisplayReading(c, form.Caption(c)) : "") + "]";
+  }
+  return Return(j + "]}");
 }
 // The option an arrow key selects from `current`; -1 for other keys.
 EMSCRIPTEN_KEEPALIVE int sb_option_key(int current, const char* key) {
@@ -100,8 +111,6 @@ EMSCRIPTEN_KEEPALIVE int sb_user_edit(int c, int start, int end, const char* ins
   return static_cast<int>(outcome.cursor);
 }
 
-EMSCRIPTEN_KEEPALIVE int sb_message_open() { return message.shown() ? 1 : 0; }
-EMSCRIPTEN_KEEPALIVE const char* sb_message_text() { return Return(message.text()); }
 EMSCRIPTEN_KEEPALIVE void sb_message_close() { message.Dismiss(); }
 // Esc in the form: 1 when it closed the message.
 EMSCRIPTEN_KEEPALIVE int sb_escape() { return message.Escape() ? 1 : 0; }

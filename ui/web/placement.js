@@ -70,6 +70,7 @@ export function placeForm(view, narrow, memory) {
 // form's own layout at its own size, drawn measuring (draw.js).
 function measureForm(view, narrow) {
   narrow.unfit();
+  view.client.classList.remove("unplaced");
   view.client.classList.add("measuring");
   const page = narrow.read();
   const needs = view.measure();

@@ -185,13 +185,12 @@ export class FormView {
 
   // The message in a corner of the window; at the top when at the bottom it
   // would cover the field in use.
-  showMessage() {
+  showMessage({ messageOpen, messageText }) {
     const { box, text } = this.message;
     // Only what changed is written: the form is laid out already.
-    const hidden = this.model.messageOpen() !== 1;
-    const message = this.model.messageText();
+    const hidden = messageOpen !== 1;
     if (box.hidden !== hidden) box.hidden = hidden;
-    if (text.textContent !== message) text.textContent = message;
+    if (text.textContent !== messageText) text.textContent = messageText;
     if (box.classList.contains("top")) box.classList.remove("top");
     const used = document.activeElement;
     if (box.hidden || !used || !this.frame.contains(used)) return;
@@ -201,28 +200,27 @@ export class FormView {
   }
 
   refresh() {
-    const m = this.model;
-    const stop = m.optionStop();
+    const { stop, ended, controls, ...message } = this.model.state();
     this.parts.forEach((p, c) => {
       const d = this.table.controls[c];
-      const text = m.text(c);
+      const [text, value, itemCount, reading] = controls[c];
       if (d.kind === "label") {
         if (p.el.textContent !== text) p.el.textContent = text;
       } else if (d.kind === "display") {
-        this.showDisplay(p, text, m.reading(c));
+        this.showDisplay(p, text, reading);
       } else if (d.kind === "text" || d.kind === "combo") {
         if (p.el.value !== text) p.el.value = text;
-        if (p.combo && p.combo.list.children.length !== m.itemCount(c)) p.combo.setItems(this.items(c));
+        if (p.combo && p.combo.list.children.length !== itemCount) p.combo.setItems(this.items(c));
       } else if (d.kind === "check" || d.kind === "option") {
-        p.el.checked = m.value(c) === 1;
+        p.el.checked = value === 1;
         if (d.kind === "option") p.el.tabIndex = d.index === stop ? 0 : -1;
       }
-      if (m.ended()) p.el.disabled = true;
-      if (m.ended() && p.combo) p.combo.button.disabled = true;
+      if (ended) p.el.disabled = true;
+      if (ended && p.combo) p.combo.button.disabled = true;
     });
     this.tipsLater();
-    this.showMessage();
-    if (this.endedNote.hidden !== (m.ended() !== 1)) this.endedNote.hidden = m.ended() !== 1;
-    document.body.classList.toggle("ended", m.ended() === 1);
+    this.showMessage(message);
+    if (this.endedNote.hidden !== (ended !== 1)) this.endedNote.hidden = ended !== 1;
+    document.body.classList.toggle("ended", ended === 1);
   }
 }

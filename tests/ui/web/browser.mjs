@@ -68,6 +68,7 @@ export const value = (page, id) =>
 export function pageAndModel(page) {
   return page.evaluate(() => {
     const { model, view } = window.selbrin;
+    const { controls } = model.state();
     return model.table.controls.map((d, c) => {
       const el = document.getElementById(d.id);
       const shown = ["text", "combo"].includes(d.kind)
@@ -76,7 +77,7 @@ export function pageAndModel(page) {
           ? el.checked
           : el.textContent;
       const held = ["check", "option"].includes(d.kind)
-        ? model.value(c) === 1
+        ? controls[c][1] === 1
         : d.kind === "command"
           ? d.caption
           : model.text(c);

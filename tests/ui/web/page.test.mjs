@@ -100,7 +100,7 @@ test("the belt profiles are one tab stop whose arrow keys select", () =>
     // Expected: SPC selected and focused, in the page and in the model.
     assert.equal(await page.evaluate(() => document.activeElement.id), "Option1_7");
     assert.equal(await page.$eval("#Option1_7", (el) => el.checked), true);
-    assert.equal(await page.evaluate(() => window.selbrin.model.value(38)), 1);
+    assert.equal(await page.evaluate(() => window.selbrin.model.state().controls[38][1]), 1);
     await page.keyboard.press("Tab");
     assert.equal(await page.evaluate(() => document.activeElement.id), "Text9");
   }));
