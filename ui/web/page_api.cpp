@@ -6,7 +6,6 @@
 #include <memory>
 #include <string>
 
-#include "form/values.h"
 #include "sheet/fields.h"
 #include "sheet/sheet.h"
 #include "ui/common/about.h"
@@ -15,7 +14,6 @@
 #include "ui/common/geometry.h"
 #include "ui/common/lists.h"
 #include "ui/common/print_page.h"
-#include "ui/common/reading.h"
 #include "ui/common/user_edit.h"
 #include "ui/web/page_json.h"
 #include "ui/web/page_model.h"
@@ -64,25 +62,7 @@ EMSCRIPTEN_KEEPALIVE const char* sb_item(int c, int i) {
 EMSCRIPTEN_KEEPALIVE int sb_list_match(int c) {
   return face::ItemEqualTo(Model().Items(At(c)), Model().Text(At(c)));
 }
-// All the page shows of the model, read back in one call after every action:
-// {"stop", "ended", "messageOpen", "messageText", "controls": [[text, value,
-// item count, reading (displays only)]...]}.
-EMSCRIPTEN_KEEPALIVE const char* sb_state() {
-  const selbrin::Form1& form = Model();
-  std::string j =
-      "{\"stop\":" + std::to_string(face::OptionTabStop(selbrin::SelectedProfile(form))) +
-      ",\"ended\":" + (form.ended() ? "1" : "0") +
-      ",\"messageOpen\":" + (message.shown() ? "1" : "0") +
-      ",\"messageText\":" + web::Quoted(message.text()) + ",\"controls\":[";
-  for (std::size_t i = 0; i < selbrin::kControlCount; ++i) {
-    Ctl c = At(static_cast<int>(i));
-    bool display = selbrin::Def(c).kind == selbrin::Kind::Display;
-    j += (i ? ",[" : "[") + web::Quoted(form.Text(c)) + "," + std::to_string(form.Value(c)) + "," +
-         std::to_string(form.Items(c).size()) + "," +
-         web::Quoted(display ? face::DisplayReading(c, form.Caption(c)) : "") + "]";
-  }
-  return Return(j + "]}");
-}
+EMSCRIPTEN_KEEPALIVE const char* sb_state() { return Return(web::StateJson(Model(), message)); }
 // The option an arrow key selects from `current`; -1 for other keys.
 EMSCRIPTEN_KEEPALIVE int sb_option_key(int current, const char* key) {
   std::optional<face::Arrow> arrow = web::ArrowOfKey(key);

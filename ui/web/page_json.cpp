@@ -4,9 +4,11 @@
 #include <array>
 #include <cstdio>
 
+#include "form/values.h"
 #include "ui/common/about.h"
 #include "ui/common/command_keys.h"
 #include "ui/common/fault_message.h"
+#include "ui/common/keyboard.h"
 #include "ui/common/lists.h"
 #include "ui/common/reading.h"
 #include "ui/common/reading_order.h"
@@ -78,6 +80,14 @@ std::string_view FormName() {
   return name.substr(0, name.find_last_not_of(' ') + 1);
 }
 
+// A control's state: [text, value, item count, reading].
+std::string ControlState(const Form1& form, Ctl c) {
+  bool display = Def(c).kind == Kind::Display;
+  std::string reading = display ? face::DisplayReading(c, form.Caption(c)) : "";
+  return "[" + Quoted(form.Text(c)) + "," + std::to_string(form.Value(c)) + "," +
+         std::to_string(form.Items(c).size()) + "," + Quoted(reading) + "]";
+}
+
 }  // namespace
 
 std::string ElementId(std::size_t control) { return face::WidgetName(static_cast<Ctl>(control)); }
@@ -121,6 +131,18 @@ std::string TableJson() {
     j += (i ? "," : "") + std::to_string(static_cast<int>(order[i]));
   }
   return j + "]," + Field("commands", CommandsJson()) + "}";
+}
+
+std::string StateJson(const Form1& form, const face::FaultMessage& message) {
+  std::string j = "{" + Field("stop", std::to_string(face::OptionTabStop(SelectedProfile(form))));
+  j += "," + Field("ended", form.ended() ? "1" : "0");
+  j += "," + Field("messageOpen", message.shown() ? "1" : "0");
+  j += "," + Field("messageText", Quoted(message.text()));
+  j += "," + Quoted("controls") + ":[";
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    j += (i ? "," : "") + ControlState(form, static_cast<Ctl>(i));
+  }
+  return j + "]}";
 }
 
 }  // namespace selbrin::web
